@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The main job: sets up the machine, builds Setup.exe and checks the language
+# packs that ship beside it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash scripts/setup.sh
+bash scripts/build.sh host win32
+medium=build/medium
+mkdir -p "$medium"
+cp build/win32/src/setup/Setup.exe resources/packs/*.lng "$medium"/
+echo "== the medium in $medium"
+ls -l "$medium"
+echo "== the language packs"
+build/host/tools/lngcheck/lngcheck "$medium"/*.lng
+echo "== Setup.exe"
+i686-w64-mingw32-objdump -p "$medium/Setup.exe" | grep -E 'file format|^Subsystem'
+build/win32/wine-run.sh --start
+build/win32/wine-run.sh "$medium/Setup.exe"
+echo "Setup.exe ran and ended with status $?"
+build/win32/wine-run.sh --stop
