@@ -16,6 +16,8 @@ build/host/tools/lngcheck/lngcheck "$medium"/*.lng
 echo "== Setup.exe"
 i686-w64-mingw32-objdump -p "$medium/Setup.exe" | grep -E 'file format|^Subsystem'
 build/win32/wine-run.sh --start
-build/win32/wine-run.sh "$medium/Setup.exe"
-echo "Setup.exe ran and ended with status $?"
+status=0
+build/win32/wine-run.sh "$medium/Setup.exe" || status=$?
+echo "Setup.exe ended with status $status"
 build/win32/wine-run.sh --stop
+exit $status
