@@ -188,11 +188,8 @@ bool IsLanguagePack(ByteSource& Source)
     std::string Line;
     if (!Reader.AtEnd())
         Line = Reader.ReadLine();
-    bool Result = Line == Header;
-    if (Reader.AtEnd())
-        return false;
     // Only a real header makes the second line worth reading whole.
-    if (!Result)
+    if (Line != Header || Reader.AtEnd())
         return false;
     return VersionProblem(Reader.ReadLine()) == nullptr;
 }
