@@ -6,15 +6,28 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace {
+
+// COM for the whole test program, as the installer holds it from start to
+// end: initialising and uninitialising it per test leaves messages behind
+// for the next test's loops.
+class ComEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { Com = std::make_unique<TComApartment>(); }
+    void TearDown() override { Com.reset(); }
+    std::unique_ptr<TComApartment> Com;
+};
+ComEnvironment* const Com =
+    static_cast<ComEnvironment*>(::testing::AddGlobalTestEnvironment(new ComEnvironment));
 
 class ShellLinkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(Com.Result));
+        ASSERT_TRUE(SUCCEEDED(Com->Com->Result));
         char Temp[MAX_PATH + 1];
         GetTempPathA(sizeof Temp, Temp);
         Dir = CombinePath(Temp, "lexovant-link-test");
@@ -27,7 +40,6 @@ protected:
         RemoveDirectoryA(Dir.c_str());
     }
 
-    TComApartment Com;
     std::string Dir;
 };
 
@@ -36,8 +48,9 @@ TEST_F(ShellLinkTest, ASavedLinkLoadsBackWithItsTargetAndWorkingDirectory)
     std::string LinkPath = CombinePath(Dir, "Lexovant.lnk");
     {
         TShellLink Link;
-        EXPECT_EQ(Link.SetPath("C:\\Program Files\\Lexovant\\Lexovant.exe"), S_OK);
-        EXPECT_EQ(Link.SetWorkingDirectory("C:\\Program Files\\Lexovant"), S_OK);
+        // Wine answers S_FALSE for a target that does not exist yet.
+        EXPECT_TRUE(SUCCEEDED(Link.SetPath("C:\\Program Files\\Lexovant\\Lexovant.exe")));
+        EXPECT_TRUE(SUCCEEDED(Link.SetWorkingDirectory("C:\\Program Files\\Lexovant")));
         ASSERT_EQ(Link.Save(LinkPath), S_OK);
         // The same object serves the next link; a link of the same name is replaced.
         Link.SetPath("C:\\Other\\Uninst.exe");

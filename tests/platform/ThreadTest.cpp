@@ -33,6 +33,17 @@ void PumpFor(int Milliseconds)
     PumpUntil([] { return false; }, Milliseconds);
 }
 
+// Stops a worker and waits for it when a test ends, however it ends, so
+// that no worker outlives the objects of its test.
+struct StopOnExit {
+    TThreadHandle& Handle;
+    ~StopOnExit()
+    {
+        Handle.Terminate();
+        Handle.WaitFor();
+    }
+};
+
 // A worker of a given number of steps, each recording where it ran.
 class CountingThread : public TThread {
 public:
@@ -72,6 +83,7 @@ TEST(Thread, StepsRunOnTheUserInterfaceThreadInOrder)
 {
     CountingThread Worker(5);
     TThreadHandle Handle = Worker.Handle();
+    StopOnExit Guard{Handle};
     Worker.Start();
     ASSERT_TRUE(PumpUntil([&] { return Handle.Ended(); }));
     ASSERT_EQ(Worker.RanOn.size(), 5u);
@@ -94,6 +106,7 @@ TEST(Thread, StepsRunInsideAMessageBoxLoop)
 {
     CountingThread Worker(3);
     TThreadHandle Handle = Worker.Handle();
+    StopOnExit Guard{Handle};
     Watched = &Handle;
     UINT_PTR Timer = SetTimer(nullptr, 0, 20, CloseBoxWhenEnded);
     Worker.Start();
@@ -107,6 +120,7 @@ TEST(Thread, SuspendPausesBeforeTheNextStepAndResumeGoesOn)
 {
     CountingThread Worker(3);
     TThreadHandle Handle = Worker.Handle();
+    StopOnExit Guard{Handle};
     Worker.Inside = [&](int I) {
         if (I == 0)
             Handle.Suspend();
@@ -143,6 +157,7 @@ TEST(Thread, AStepNotYetStartedNeverRunsAfterTerminate)
 {
     CountingThread Worker(1);
     TThreadHandle Handle = Worker.Handle();
+    StopOnExit Guard{Handle};
     Worker.Start();
     // The step is posted but this thread serves no messages yet.
     Sleep(200);
@@ -172,6 +187,7 @@ TEST(Thread, AnExceptionOfAStepIsThrownInTheWorker)
 {
     ThrowingThread Worker;
     TThreadHandle Handle = Worker.Handle();
+    StopOnExit Guard{Handle};
     Worker.Start();
     ASSERT_TRUE(PumpUntil([&] { return Handle.Ended(); }));
     EXPECT_TRUE(Worker.Caught);
