@@ -1,0 +1,37 @@
+#include "ExtractSequence.h"
+
+#include <algorithm>
+
+void TExtractSequence::Execute()
+{
+    Run([&] { Steps.InitExtraction(); });
+    std::int64_t Sum = 0;
+    const std::int64_t Total = Counts.TotalSize;
+    const std::int32_t Budget = std::max<std::int32_t>(1, Counts.TotalSize / 100);
+    while (Sum < Total) {
+        if (!CopyBudget(static_cast<std::int32_t>(std::min<std::int64_t>(Budget, Total - Sum)), Sum)) {
+            Run([&] { Steps.FinishCancel(); });
+            return;
+        }
+        if (Sum < Total)
+            Run([&] { Steps.StepProgress(); });
+    }
+    Run([&] { Steps.FinishOk(); });
+}
+
+bool TExtractSequence::CopyBudget(std::int32_t Budget, std::int64_t& Sum)
+{
+    while (Budget > 0) {
+        Run([&] { Steps.CopyPiece(std::min(Budget, PieceBytes)); });
+        if (Counts.CopyAborted || Terminated())
+            return false;
+        Budget -= Counts.StepDone;
+        Sum += Counts.StepDone;
+        if (Budget > 0 && Counts.VolumeExhausted) {
+            Run([&] { Steps.NextVolume(); });
+            if (Counts.VolumeMissing)
+                return false;
+        }
+    }
+    return true;
+}
