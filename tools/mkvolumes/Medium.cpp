@@ -1,5 +1,6 @@
 #include "Medium.h"
 
+#include "EntryName.h"
 #include "ExtractQuestions.h"
 #include "FileError.h"
 #include "FileSystem.h"
@@ -163,8 +164,12 @@ std::vector<TSourceFile> SourceFiles(FileSystem& Files, const std::string& Sourc
     std::vector<std::string> Names = Files.ListFiles(SourceDir);
     std::sort(Names.begin(), Names.end());
     std::vector<TSourceFile> Sources;
-    for (const std::string& Name : Names)
+    for (const std::string& Name : Names) {
+        // Before the file is opened: on Windows a device name opens the device.
+        if (std::optional<std::string> Reason = UnsafeNameReason(Name))
+            throw LayoutError("the name " + PrintableName(Name) + " " + *Reason);
         Sources.push_back({Name, Files.OpenRead(CombinePath(SourceDir, Name))->Size()});
+    }
     return Sources;
 }
 

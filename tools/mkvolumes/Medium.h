@@ -10,6 +10,7 @@
 class FileSystem;
 
 // Every file under SourceDir, sorted by relative name ("\" between levels).
+// A name the installer would reject is a LayoutError.
 std::vector<TSourceFile> SourceFiles(FileSystem& Files, const std::string& SourceDir);
 
 // Writes Setup.d01 and the volumes after it into OutDir.
