@@ -1,7 +1,6 @@
 #pragma once
-// The system's own text for an error code, without its line end.
-#include <windows.h>
-
+// The system's own words for an error code, as FormatMessage gives them,
+// without the line break at the end.
 #include <string>
 
-std::string SystemMessage(DWORD Code);
+std::string SystemMessage(unsigned long ErrorCode);

@@ -1,0 +1,33 @@
+#include "FindFile.h"
+
+#include "FileStamp.h"
+
+FindFile::FindFile(const std::string& Pattern)
+{
+    Handle = FindFirstFileA(Pattern.c_str(), &Entry);
+    Current = Handle != INVALID_HANDLE_VALUE;
+}
+
+FindFile::~FindFile()
+{
+    if (Handle != INVALID_HANDLE_VALUE)
+        FindClose(Handle);
+}
+
+bool FindFile::Next()
+{
+    Current = Handle != INVALID_HANDLE_VALUE && FindNextFileA(Handle, &Entry);
+    return Current;
+}
+
+std::int32_t FileStampOf(const std::string& Path)
+{
+    FindFile Search(Path);
+    if (!Search.Found())
+        return 0;
+    FILETIME Local;
+    WORD Date, Time;
+    if (!FileTimeToLocalFileTime(&Search.Data().ftLastWriteTime, &Local) || !FileTimeToDosDateTime(&Local, &Date, &Time))
+        return 0;
+    return PackFileStamp(Date, Time);
+}
