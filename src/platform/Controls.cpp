@@ -21,19 +21,34 @@ static LRESULT CALLBACK PanelProcedure(HWND Window, UINT Message, WPARAM WParam,
     }
 }
 
-static const char* PanelClass()
+// A sunken line along the top of the control: dark over light, drawn
+// here so that the control keeps exactly its layout size.
+static LRESULT CALLBACK BevelProcedure(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    static const char* Name = [] {
-        WNDCLASSEXA Class{};
-        Class.cbSize = sizeof Class;
-        Class.lpfnWndProc = &PanelProcedure;
+    if (Message == WM_PAINT) {
+        PAINTSTRUCT Paint;
+        HDC Dc = BeginPaint(Window, &Paint);
+        RECT Client;
+        GetClientRect(Window, &Client);
+        DrawEdge(Dc, &Client, EDGE_ETCHED, BF_TOP);
+        EndPaint(Window, &Paint);
+        return 0;
+    }
+    return DefWindowProcA(Window, Message, WParam, LParam);
+}
+
+static const char* RegisteredClass(const char* Name, WNDPROC Procedure)
+{
+    WNDCLASSEXA Class{};
+    Class.cbSize = sizeof Class;
+    if (!GetClassInfoExA(GetModuleHandleA(nullptr), Name, &Class)) {
+        Class.lpfnWndProc = Procedure;
         Class.hInstance = GetModuleHandleA(nullptr);
         Class.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
         Class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        Class.lpszClassName = "LexovantPanel";
+        Class.lpszClassName = Name;
         RegisterClassExA(&Class);
-        return "LexovantPanel";
-    }();
+    }
     return Name;
 }
 
@@ -121,12 +136,12 @@ TGroupBox::TGroupBox(const TControlSpec& Spec, const TPlacement& Placement)
 }
 
 TBevel::TBevel(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, "STATIC", SS_ETCHEDHORZ)
+    : TControl(Spec, Placement, RegisteredClass("LexovantBevel", &BevelProcedure), 0)
 {
 }
 
 TPanel::TPanel(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, PanelClass(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT)
+    : TControl(Spec, Placement, RegisteredClass("LexovantPanel", &PanelProcedure), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT)
 {
 }
 
