@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "CommonControls.h"
 #include "ErrorBox.h"
 #include "Form.h"
 
@@ -34,7 +35,7 @@ protected:
 void TApplication::Initialize()
 {
     INITCOMMONCONTROLSEX Controls{sizeof Controls, ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&Controls);
+    CommonControls().InitCommonControlsEx(&Controls);
     AppWindow = std::make_unique<TApplicationWindow>(Title.c_str());
 }
 

@@ -1,5 +1,6 @@
 #include "Control.h"
 
+#include "CommonControls.h"
 #include "ErrorBox.h"
 #include "Form.h"
 
@@ -25,13 +26,13 @@ TControl::TControl(const TControlSpec& Spec, const TPlacement& Placement, const 
     if (!Wnd)
         throw std::runtime_error(std::string("Could not create the control ") + Spec.Name);
     SendMessageA(Wnd, WM_SETFONT, reinterpret_cast<WPARAM>(Placement.Font), FALSE);
-    SetWindowSubclass(Wnd, &SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    CommonControls().SetWindowSubclass(Wnd, &SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 TControl::~TControl()
 {
     if (Wnd) {
-        RemoveWindowSubclass(Wnd, &SubclassProc, 0);
+        CommonControls().RemoveWindowSubclass(Wnd, &SubclassProc, 0);
         DestroyWindow(Wnd);
     }
 }
@@ -81,7 +82,7 @@ LRESULT TControl::ControlProc(UINT Message, WPARAM WParam, LPARAM LParam)
 
 LRESULT TControl::DefaultProc(UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    return DefSubclassProc(Wnd, Message, WParam, LParam);
+    return CommonControls().DefSubclassProc(Wnd, Message, WParam, LParam);
 }
 
 LRESULT CALLBACK TControl::SubclassProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam, UINT_PTR,
@@ -89,9 +90,9 @@ LRESULT CALLBACK TControl::SubclassProc(HWND Window, UINT Message, WPARAM WParam
 {
     auto* Control = reinterpret_cast<TControl*>(Self);
     if (Message == WM_NCDESTROY) {
-        RemoveWindowSubclass(Window, &SubclassProc, 0);
+        CommonControls().RemoveWindowSubclass(Window, &SubclassProc, 0);
         Control->Wnd = nullptr;
-        return DefSubclassProc(Window, Message, WParam, LParam);
+        return CommonControls().DefSubclassProc(Window, Message, WParam, LParam);
     }
     try {
         return Control->ControlProc(Message, WParam, LParam);

@@ -39,7 +39,7 @@ struct TGdiTraits {
     static void Release(HGDIOBJ Object) { DeleteObject(Object); }
 };
 struct TImageListTraits {
-    static void Release(HIMAGELIST List) { ImageList_Destroy(List); }
+    static void Release(HIMAGELIST List);  // through the run-time loaded comctl32
 };
 struct TKernelTraits {
     static void Release(HANDLE Object) { CloseHandle(Object); }

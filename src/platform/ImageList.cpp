@@ -1,10 +1,12 @@
 #include "ImageList.h"
 
+#include "CommonControls.h"
+
 TOwnedImageList LoadImageList(const TScale& Scale, int DesignSize, std::initializer_list<const char*> BitmapNames,
                               COLORREF Mask)
 {
     int Size = Scale(DesignSize);
-    TOwnedImageList List(ImageList_Create(Size, Size, ILC_COLOR24 | ILC_MASK, static_cast<int>(BitmapNames.size()), 0));
+    TOwnedImageList List(CommonControls().ImageList_Create(Size, Size, ILC_COLOR24 | ILC_MASK, static_cast<int>(BitmapNames.size()), 0));
     if (!List)
         return List;
     HINSTANCE Instance = GetModuleHandleA(nullptr);
@@ -14,7 +16,7 @@ TOwnedImageList LoadImageList(const TScale& Scale, int DesignSize, std::initiali
             continue;
         // Nearest-pixel scaling keeps the mask colour exact.
         TOwnedBitmap Scaled(static_cast<HBITMAP>(CopyImage(Design.Get(), IMAGE_BITMAP, Size, Size, LR_CREATEDIBSECTION)));
-        ImageList_AddMasked(List.Get(), Scaled ? Scaled.Get() : Design.Get(), Mask);
+        CommonControls().ImageList_AddMasked(List.Get(), Scaled ? Scaled.Get() : Design.Get(), Mask);
     }
     return List;
 }

@@ -112,8 +112,18 @@ TProgram::TProgram(const std::string& Program, const std::string& Arguments, con
     std::string Block;
     if (!ExtraEnvironment.empty()) {
         char* Own = GetEnvironmentStringsA();
+        // An extra entry replaces this process's entry of the same name.
+        auto Replaced = [&](const char* Entry) {
+            for (const std::string& Extra : ExtraEnvironment) {
+                std::string::size_type Equals = Extra.find('=');
+                if (_strnicmp(Entry, Extra.c_str(), Equals + 1) == 0)
+                    return true;
+            }
+            return false;
+        };
         for (const char* Entry = Own; *Entry; Entry += std::strlen(Entry) + 1)
-            Block.append(Entry).push_back('\0');
+            if (!Replaced(Entry))
+                Block.append(Entry).push_back('\0');
         FreeEnvironmentStringsA(Own);
         for (const std::string& Entry : ExtraEnvironment)
             Block.append(Entry).push_back('\0');
