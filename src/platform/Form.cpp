@@ -65,11 +65,9 @@ TForm::TForm(const TFormSpec& Spec) : ScaleValue(TScale::OfScreen())
     for (const TControlSpec& Row : Spec.Controls) {
         const TContainer& In = Containers.at(Row.ParentId);
         int Left = In.Left + Row.Left, Top = In.Top + Row.Top;
-        TControl::TPlacement Placement{In.Window, {S(Left), S(Top), S(Left + Row.Width), S(Top + Row.Height)},
-                                       Font.Get()};
         // Sizes are scaled by themselves, so that equal design sizes stay equal.
-        Placement.Bounds.right = Placement.Bounds.left + S(Row.Width);
-        Placement.Bounds.bottom = Placement.Bounds.top + S(Row.Height);
+        TControl::TPlacement Placement{
+            In.Window, {S(Left), S(Top), S(Left) + S(Row.Width), S(Top) + S(Row.Height)}, Font.Get()};
         bool FirstOfGroup = false;
         if (Row.Kind == TControlKind::RadioButton)
             FirstOfGroup = !std::exchange(GroupStarted[Row.ParentId], true);
@@ -79,6 +77,12 @@ TForm::TForm(const TFormSpec& Spec) : ScaleValue(TScale::OfScreen())
         else if (Row.Kind == TControlKind::GroupBox)
             Containers[Row.Id] = {In.Window, Left, Top};
     }
+    // A group box lies over the rows it frames; at the bottom of the window
+    // order it no longer clips them. It takes no focus, so the tab order
+    // stays as the layout gives it.
+    for (const auto& Each : Controls)
+        if (Each->Spec().Kind == TControlKind::GroupBox)
+            SetWindowPos(Each->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 TForm::~TForm()

@@ -95,6 +95,23 @@ TEST(SetupWindow, FirstPageBeforeAPackIsApplied)
     }
 }
 
+TEST(SetupWindow, RowsInsideTheGroupBoxAreDrawn)
+{
+    TStartedSetup Setup;
+    ASSERT_NE(Setup.Main, nullptr);
+    // No page leads there yet: the test turns the panels itself.
+    ShowWindow(Control(Setup.Main, Id::LanguagePanel), SW_HIDE);
+    ShowWindow(Control(Setup.Main, Id::InstallDirPanel), SW_SHOWNA);
+    HWND Edit = Control(Setup.Main, Id::InstallDirEdit);
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(Edit); }, 5000));
+    WaitUntil([] { return false; }, 500);
+    TScreenImage Shot = CaptureScreen();
+    RECT R = RectIn(Edit, nullptr);
+    EXPECT_EQ(Shot.At((R.left + R.right) / 2, (R.top + R.bottom) / 2), GetSysColor(COLOR_WINDOW));
+    RECT Frame = RectIn(Control(Setup.Main, Id::InstallDirBox), nullptr);
+    EXPECT_NE(Shot.At(Frame.left + 1, Frame.bottom - 2), GetSysColor(COLOR_BTNFACE)) << "the frame is drawn";
+}
+
 TEST(SetupWindow, StopEscAndCloseBoxEndAtOnce)
 {
     struct Way {
