@@ -4,5 +4,5 @@
 #include "Layout.h"
 
 namespace ExtractFormLayout {
-inline constexpr TFormSpec Form = {"", 363, 153, TFormBorder::DialogNoSysMenu, {}};
+inline constexpr TFormLayout Form = {"", 363, 153, TFormBorder::DialogNoSysMenu, {}};
 }

@@ -4,5 +4,5 @@
 #include "Layout.h"
 
 namespace OverwriteFormLayout {
-inline constexpr TFormSpec Form = {"", 315, 115, TFormBorder::DialogNoSysMenu, {}};
+inline constexpr TFormLayout Form = {"", 315, 115, TFormBorder::DialogNoSysMenu, {}};
 }

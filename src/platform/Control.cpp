@@ -10,21 +10,21 @@
 #include <stdexcept>
 #include <vector>
 
-TControl::TControl(const TControlSpec& Spec, const TPlacement& Placement, const char* ClassName, DWORD Style,
+TControl::TControl(const TControlRow& Row, const TPlacement& Placement, const char* ClassName, DWORD Style,
                    DWORD ExStyle)
-    : Row(Spec)
+    : LayoutRow(Row)
 {
     Style |= WS_CHILD | WS_CLIPSIBLINGS;
-    if (!(Spec.Flags & LayoutFlag::Hidden))
+    if (!(Row.Flags & LayoutFlag::Hidden))
         Style |= WS_VISIBLE;
-    if (Spec.Flags & LayoutFlag::Disabled)
+    if (Row.Flags & LayoutFlag::Disabled)
         Style |= WS_DISABLED;
     const RECT& B = Placement.Bounds;
-    Wnd = CreateWindowExA(ExStyle, ClassName, Spec.Text, Style, B.left, B.top, B.right - B.left, B.bottom - B.top,
-                          Placement.Parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Spec.Id)),
+    Wnd = CreateWindowExA(ExStyle, ClassName, Row.Text, Style, B.left, B.top, B.right - B.left, B.bottom - B.top,
+                          Placement.Parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Row.Id)),
                           GetModuleHandleA(nullptr), nullptr);
     if (!Wnd)
-        throw std::runtime_error(std::string("Could not create the control ") + Spec.Name);
+        throw std::runtime_error(std::string("Could not create the control ") + Row.Name);
     SendMessageA(Wnd, WM_SETFONT, reinterpret_cast<WPARAM>(Placement.Font), FALSE);
     CommonControls().SetWindowSubclass(Wnd, &SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }

@@ -20,15 +20,15 @@ public:
         HFONT Font;
     };
 
-    TControl(const TControlSpec& Spec, const TPlacement& Placement, const char* ClassName, DWORD Style,
+    TControl(const TControlRow& Row, const TPlacement& Placement, const char* ClassName, DWORD Style,
              DWORD ExStyle = 0);
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
     virtual ~TControl();
 
     HWND Handle() const { return Wnd; }
-    const TControlSpec& Spec() const { return Row; }
-    int Id() const { return Row.Id; }
+    const TControlRow& Row() const { return LayoutRow; }
+    int Id() const { return LayoutRow.Id; }
 
     virtual void SetText(const std::string& Text);
     std::string Text() const;
@@ -52,6 +52,6 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam, UINT_PTR,
                                          DWORD_PTR Self);
-    const TControlSpec& Row;
+    const TControlRow& LayoutRow;
     HWND Wnd = nullptr;
 };

@@ -52,7 +52,7 @@ static const char* RegisteredClass(const char* Name, WNDPROC Procedure)
     return Name;
 }
 
-TLabel::TLabel(const TControlSpec& Spec, const TPlacement& Placement) : TControl(Spec, Placement, "STATIC", SS_LEFT)
+TLabel::TLabel(const TControlRow& Row, const TPlacement& Placement) : TControl(Row, Placement, "STATIC", SS_LEFT)
 {
     FitToText();
 }
@@ -65,7 +65,7 @@ void TLabel::SetText(const std::string& Text)
 
 void TLabel::FitToText()
 {
-    if (!(Spec().Flags & LayoutFlag::AutoSize))
+    if (!(Row().Flags & LayoutFlag::AutoSize))
         return;
     std::string Caption = Text();
     HDC Dc = GetDC(Handle());
@@ -77,9 +77,9 @@ void TLabel::FitToText()
     SetWindowPos(Handle(), nullptr, 0, 0, Box.right, Box.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TButton::TButton(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, "BUTTON",
-               WS_TABSTOP | ((Spec.Flags & LayoutFlag::Default) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON))
+TButton::TButton(const TControlRow& Row, const TPlacement& Placement)
+    : TControl(Row, Placement, "BUTTON",
+               WS_TABSTOP | ((Row.Flags & LayoutFlag::Default) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON))
 {
 }
 
@@ -96,8 +96,8 @@ void TButton::Command(int NotifyCode)
         OnClick();
 }
 
-TRadioButton::TRadioButton(const TControlSpec& Spec, const TPlacement& Placement, bool FirstOfGroup)
-    : TControl(Spec, Placement, "BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP | (FirstOfGroup ? WS_GROUP : 0))
+TRadioButton::TRadioButton(const TControlRow& Row, const TPlacement& Placement, bool FirstOfGroup)
+    : TControl(Row, Placement, "BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP | (FirstOfGroup ? WS_GROUP : 0))
 {
 }
 
@@ -117,36 +117,36 @@ void TRadioButton::Command(int NotifyCode)
         OnClick();
 }
 
-TEdit::TEdit(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE)
+TEdit::TEdit(const TControlRow& Row, const TPlacement& Placement)
+    : TControl(Row, Placement, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE)
 {
 }
 
-TMemo::TMemo(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, "EDIT",
+TMemo::TMemo(const TControlRow& Row, const TPlacement& Placement)
+    : TControl(Row, Placement, "EDIT",
                WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL |
-                   ((Spec.Flags & LayoutFlag::NoWordWrap) ? (WS_HSCROLL | ES_AUTOHSCROLL) : 0),
+                   ((Row.Flags & LayoutFlag::NoWordWrap) ? (WS_HSCROLL | ES_AUTOHSCROLL) : 0),
                WS_EX_CLIENTEDGE)
 {
 }
 
-TGroupBox::TGroupBox(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, "BUTTON", BS_GROUPBOX)
+TGroupBox::TGroupBox(const TControlRow& Row, const TPlacement& Placement)
+    : TControl(Row, Placement, "BUTTON", BS_GROUPBOX)
 {
 }
 
-TBevel::TBevel(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, RegisteredClass("LexovantBevel", &BevelProcedure), 0)
+TBevel::TBevel(const TControlRow& Row, const TPlacement& Placement)
+    : TControl(Row, Placement, RegisteredClass("LexovantBevel", &BevelProcedure), 0)
 {
 }
 
-TPanel::TPanel(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, RegisteredClass("LexovantPanel", &PanelProcedure), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT)
+TPanel::TPanel(const TControlRow& Row, const TPlacement& Placement)
+    : TControl(Row, Placement, RegisteredClass("LexovantPanel", &PanelProcedure), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT)
 {
 }
 
-TProgressBar::TProgressBar(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, PROGRESS_CLASSA, 0)
+TProgressBar::TProgressBar(const TControlRow& Row, const TPlacement& Placement)
+    : TControl(Row, Placement, PROGRESS_CLASSA, 0)
 {
     SendMessageA(Handle(), PBM_SETRANGE32, 0, 100);
 }
@@ -171,8 +171,8 @@ void TProgressBar::StepIt()
     SendMessageA(Handle(), PBM_STEPIT, 0, 0);
 }
 
-TListBox::TListBox(const TControlSpec& Spec, const TPlacement& Placement, const TScale& Scale)
-    : TControl(Spec, Placement, "LISTBOX",
+TListBox::TListBox(const TControlRow& Row, const TPlacement& Placement, const TScale& Scale)
+    : TControl(Row, Placement, "LISTBOX",
                WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
                WS_EX_CLIENTEDGE)
 {
@@ -259,8 +259,8 @@ LRESULT TListBox::ControlProc(UINT Message, WPARAM WParam, LPARAM LParam)
     return DefaultProc(Message, WParam, LParam);
 }
 
-TTreeView::TTreeView(const TControlSpec& Spec, const TPlacement& Placement, const TScale& Scale)
-    : TControl(Spec, Placement, WC_TREEVIEWA,
+TTreeView::TTreeView(const TControlRow& Row, const TPlacement& Placement, const TScale& Scale)
+    : TControl(Row, Placement, WC_TREEVIEWA,
                WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE)
 {
     SendMessageA(Handle(), TVM_SETINDENT, Scale(19), 0);
@@ -281,22 +281,22 @@ LRESULT TTreeView::Notify(const NMHDR& Header)
     return 0;
 }
 
-std::unique_ptr<TControl> MakeControl(const TControlSpec& Spec, const TControl::TPlacement& Placement,
+std::unique_ptr<TControl> MakeControl(const TControlRow& Row, const TControl::TPlacement& Placement,
                                       const TScale& Scale, bool FirstOfGroup)
 {
-    switch (Spec.Kind) {
-    case TControlKind::Label: return std::make_unique<TLabel>(Spec, Placement);
-    case TControlKind::Button: return std::make_unique<TButton>(Spec, Placement);
-    case TControlKind::RadioButton: return std::make_unique<TRadioButton>(Spec, Placement, FirstOfGroup);
-    case TControlKind::Edit: return std::make_unique<TEdit>(Spec, Placement);
-    case TControlKind::Memo: return std::make_unique<TMemo>(Spec, Placement);
-    case TControlKind::GroupBox: return std::make_unique<TGroupBox>(Spec, Placement);
-    case TControlKind::ListBox: return std::make_unique<TListBox>(Spec, Placement, Scale);
-    case TControlKind::TreeView: return std::make_unique<TTreeView>(Spec, Placement, Scale);
-    case TControlKind::ProgressBar: return std::make_unique<TProgressBar>(Spec, Placement);
-    case TControlKind::Picture: return std::make_unique<TPicture>(Spec, Placement);
-    case TControlKind::Bevel: return std::make_unique<TBevel>(Spec, Placement);
-    case TControlKind::Panel: return std::make_unique<TPanel>(Spec, Placement);
+    switch (Row.Kind) {
+    case TControlKind::Label: return std::make_unique<TLabel>(Row, Placement);
+    case TControlKind::Button: return std::make_unique<TButton>(Row, Placement);
+    case TControlKind::RadioButton: return std::make_unique<TRadioButton>(Row, Placement, FirstOfGroup);
+    case TControlKind::Edit: return std::make_unique<TEdit>(Row, Placement);
+    case TControlKind::Memo: return std::make_unique<TMemo>(Row, Placement);
+    case TControlKind::GroupBox: return std::make_unique<TGroupBox>(Row, Placement);
+    case TControlKind::ListBox: return std::make_unique<TListBox>(Row, Placement, Scale);
+    case TControlKind::TreeView: return std::make_unique<TTreeView>(Row, Placement, Scale);
+    case TControlKind::ProgressBar: return std::make_unique<TProgressBar>(Row, Placement);
+    case TControlKind::Picture: return std::make_unique<TPicture>(Row, Placement);
+    case TControlKind::Bevel: return std::make_unique<TBevel>(Row, Placement);
+    case TControlKind::Panel: return std::make_unique<TPanel>(Row, Placement);
     }
     return nullptr;
 }

@@ -13,7 +13,7 @@
 // Static text; word-wrapped at a fixed size, or sized to its text.
 class TLabel : public TControl {
 public:
-    TLabel(const TControlSpec& Spec, const TPlacement& Placement);
+    TLabel(const TControlRow& Row, const TPlacement& Placement);
     void SetText(const std::string& Text) override;
 
 private:
@@ -22,10 +22,10 @@ private:
 
 class TButton : public TControl {
 public:
-    TButton(const TControlSpec& Spec, const TPlacement& Placement);
+    TButton(const TControlRow& Row, const TPlacement& Placement);
     std::function<void()> OnClick;
-    bool IsDefault() const { return Spec().Flags & LayoutFlag::Default; }
-    bool IsCancel() const { return Spec().Flags & LayoutFlag::Cancel; }
+    bool IsDefault() const { return Row().Flags & LayoutFlag::Default; }
+    bool IsCancel() const { return Row().Flags & LayoutFlag::Cancel; }
     // Presses the button as a click would, when it is visible and enabled.
     void Press();
     void Command(int NotifyCode) override;
@@ -34,7 +34,7 @@ public:
 // An automatic radio button: the buttons of one parent form one group.
 class TRadioButton : public TControl {
 public:
-    TRadioButton(const TControlSpec& Spec, const TPlacement& Placement, bool FirstOfGroup);
+    TRadioButton(const TControlRow& Row, const TPlacement& Placement, bool FirstOfGroup);
     std::function<void()> OnClick;
     bool Checked() const;
     void SetChecked(bool Checked);
@@ -43,35 +43,35 @@ public:
 
 class TEdit : public TControl {
 public:
-    TEdit(const TControlSpec& Spec, const TPlacement& Placement);
+    TEdit(const TControlRow& Row, const TPlacement& Placement);
 };
 
 // Read-only multi-line text box with a vertical scroll bar; with the
 // NoWordWrap flag also a horizontal one, and lines are not wrapped.
 class TMemo : public TControl {
 public:
-    TMemo(const TControlSpec& Spec, const TPlacement& Placement);
+    TMemo(const TControlRow& Row, const TPlacement& Placement);
 };
 
 class TGroupBox : public TControl {
 public:
-    TGroupBox(const TControlSpec& Spec, const TPlacement& Placement);
+    TGroupBox(const TControlRow& Row, const TPlacement& Placement);
 };
 
 class TBevel : public TControl {
 public:
-    TBevel(const TControlSpec& Spec, const TPlacement& Placement);
+    TBevel(const TControlRow& Row, const TPlacement& Placement);
 };
 
 // A borderless container; the notifications of its controls go on to the form.
 class TPanel : public TControl {
 public:
-    TPanel(const TControlSpec& Spec, const TPlacement& Placement);
+    TPanel(const TControlRow& Row, const TPlacement& Placement);
 };
 
 class TProgressBar : public TControl {
 public:
-    TProgressBar(const TControlSpec& Spec, const TPlacement& Placement);
+    TProgressBar(const TControlRow& Row, const TPlacement& Placement);
     void SetPosition(int Position);
     int Position() const;
     void SetStep(int Step);
@@ -82,7 +82,7 @@ public:
 class TListBox : public TControl {
 public:
     enum class TMouseButton { Left, Right, Middle };
-    TListBox(const TControlSpec& Spec, const TPlacement& Placement, const TScale& Scale);
+    TListBox(const TControlRow& Row, const TPlacement& Placement, const TScale& Scale);
 
     void Add(const std::string& Item);
     int Count() const;
@@ -104,7 +104,7 @@ protected:
 // Tree view with lines and buttons; node texts cannot be edited in place.
 class TTreeView : public TControl {
 public:
-    TTreeView(const TControlSpec& Spec, const TPlacement& Placement, const TScale& Scale);
+    TTreeView(const TControlRow& Row, const TPlacement& Placement, const TScale& Scale);
     // Not owned: the form keeps the image list.
     void SetImages(HIMAGELIST Images);
     std::function<void(HTREEITEM Node)> OnChange;
@@ -115,7 +115,7 @@ public:
 // not decode leave it blank.
 class TPicture : public TControl {
 public:
-    TPicture(const TControlSpec& Spec, const TPlacement& Placement);
+    TPicture(const TControlRow& Row, const TPlacement& Placement);
     // False when the bytes are not a decodable JPEG (the picture is blank then).
     bool SetJpeg(const void* Data, std::size_t Size);
 
@@ -123,5 +123,5 @@ private:
     TOwnedBitmap Bitmap;
 };
 
-std::unique_ptr<TControl> MakeControl(const TControlSpec& Spec, const TControl::TPlacement& Placement,
+std::unique_ptr<TControl> MakeControl(const TControlRow& Row, const TControl::TPlacement& Placement,
                                       const TScale& Scale, bool FirstOfGroup);

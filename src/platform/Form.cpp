@@ -37,17 +37,17 @@ BOOL CALLBACK CollectEnabled(HWND Window, LPARAM Data)
 
 }  // namespace
 
-TForm::TForm(const TFormSpec& Spec) : ScaleValue(TScale::OfScreen())
+TForm::TForm(const TFormLayout& Layout) : ScaleValue(TScale::OfScreen())
 {
     const TScale& S = ScaleValue;
     // The window rectangle that gives the client size asked for, centred
     // on the screen.
-    RECT Frame{0, 0, S(Spec.ClientWidth), S(Spec.ClientHeight)};
-    AdjustWindowRectEx(&Frame, StyleOf(Spec.Border), FALSE, ExStyleOf(Spec.Border));
+    RECT Frame{0, 0, S(Layout.ClientWidth), S(Layout.ClientHeight)};
+    AdjustWindowRectEx(&Frame, StyleOf(Layout.Border), FALSE, ExStyleOf(Layout.Border));
     int Width = Frame.right - Frame.left, Height = Frame.bottom - Frame.top;
     int X = (GetSystemMetrics(SM_CXSCREEN) - Width) / 2, Y = (GetSystemMetrics(SM_CYSCREEN) - Height) / 2;
-    CreateHandle("LexovantForm", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), ExStyleOf(Spec.Border),
-                 StyleOf(Spec.Border), Spec.Caption, X, Y, Width, Height, Application.Handle());
+    CreateHandle("LexovantForm", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), ExStyleOf(Layout.Border),
+                 StyleOf(Layout.Border), Layout.Caption, X, Y, Width, Height, Application.Handle());
 
     Font.Reset(CreateFontA(-S(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
@@ -62,7 +62,7 @@ TForm::TForm(const TFormSpec& Spec) : ScaleValue(TScale::OfScreen())
     };
     std::map<int, TContainer> Containers{{0, {Handle(), 0, 0}}};
     std::map<int, bool> GroupStarted;
-    for (const TControlSpec& Row : Spec.Controls) {
+    for (const TControlRow& Row : Layout.Controls) {
         const TContainer& In = Containers.at(Row.ParentId);
         int Left = In.Left + Row.Left, Top = In.Top + Row.Top;
         // Sizes are scaled by themselves, so that equal design sizes stay equal.
@@ -81,7 +81,7 @@ TForm::TForm(const TFormSpec& Spec) : ScaleValue(TScale::OfScreen())
     // order it no longer clips them. It takes no focus, so the tab order
     // stays as the layout gives it.
     for (const auto& Each : Controls)
-        if (Each->Spec().Kind == TControlKind::GroupBox)
+        if (Each->Row().Kind == TControlKind::GroupBox)
             SetWindowPos(Each->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

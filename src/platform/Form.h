@@ -34,7 +34,7 @@ enum : int {
 
 class TForm : public TWindow {
 public:
-    explicit TForm(const TFormSpec& Spec);
+    explicit TForm(const TFormLayout& Layout);
     // Destroys the window (and with it every control window) before the
     // control objects go.
     ~TForm() override;

@@ -31,7 +31,7 @@ enum : std::uint32_t {
 };
 }
 
-struct TControlSpec {
+struct TControlRow {
     const char* Name;
     int Id;
     TControlKind Kind;
@@ -47,9 +47,9 @@ enum class TFormBorder : std::uint8_t {
     None,            // no border, no caption
 };
 
-struct TFormSpec {
+struct TFormLayout {
     const char* Caption;
     int ClientWidth, ClientHeight;  // at 96 DPI
     TFormBorder Border;
-    std::span<const TControlSpec> Controls;
+    std::span<const TControlRow> Controls;
 };

@@ -1,8 +1,8 @@
 #include "Controls.h"
 #include "JpegImage.h"
 
-TPicture::TPicture(const TControlSpec& Spec, const TPlacement& Placement)
-    : TControl(Spec, Placement, "STATIC", SS_BITMAP | SS_REALSIZECONTROL)
+TPicture::TPicture(const TControlRow& Row, const TPlacement& Placement)
+    : TControl(Row, Placement, "STATIC", SS_BITMAP | SS_REALSIZECONTROL)
 {
 }
 

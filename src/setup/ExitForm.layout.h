@@ -8,12 +8,12 @@ using K = TControlKind;
 using namespace LayoutFlag;
 namespace Id = ExitFormId;
 
-inline constexpr TControlSpec Controls[] = {
+inline constexpr TControlRow Controls[] = {
     // name           id                kind        parent   x    y    w    h  flags
     {"TextLabel",     Id::TextLabel,    K::Label,   0,      16,  16, 313, 129, 0,       "Exit Setup text"},
     {"ExitButton",    Id::ExitButton,   K::Button,  0,     256, 152,  75,  25, Cancel,  "E&xit Setup"},
     {"ResumeButton",  Id::ResumeButton, K::Button,  0,     176, 152,  75,  25, Default, "&Resume"},
 };
 
-inline constexpr TFormSpec Form = {"Exit Setup", 345, 185, TFormBorder::Dialog, Controls};
+inline constexpr TFormLayout Form = {"Exit Setup", 345, 185, TFormBorder::Dialog, Controls};
 }  // namespace ExitFormLayout

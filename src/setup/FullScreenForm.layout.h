@@ -4,5 +4,5 @@
 #include "Layout.h"
 
 namespace FullScreenFormLayout {
-inline constexpr TFormSpec Form = {"Tessarine Setup", 0, 0, TFormBorder::None, {}};
+inline constexpr TFormLayout Form = {"Tessarine Setup", 0, 0, TFormBorder::None, {}};
 }

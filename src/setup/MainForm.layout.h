@@ -9,7 +9,7 @@ using K = TControlKind;
 using namespace LayoutFlag;
 namespace Id = MainFormId;
 
-inline constexpr TControlSpec Controls[] = {
+inline constexpr TControlRow Controls[] = {
     // name                    id                         kind            parent               x    y    w    h  flags
     {"SetupImage",             Id::SetupImage,            K::Picture,     0,                   16,  16, 120, 280, 0, ""},
     {"Bevel",                  Id::Bevel,                 K::Bevel,       0,                   16, 304, 497,   2, 0, ""},
@@ -51,5 +51,5 @@ inline constexpr TControlSpec Controls[] = {
     {"LanguageBox",            Id::LanguageBox,           K::ListBox,     Id::LanguagePanel,    8,  24, 361, 257, 0, ""},
 };
 
-inline constexpr TFormSpec Form = {"Lexovant Setup", 532, 353, TFormBorder::Dialog, Controls};
+inline constexpr TFormLayout Form = {"Lexovant Setup", 532, 353, TFormBorder::Dialog, Controls};
 }  // namespace MainFormLayout

@@ -28,14 +28,14 @@ namespace {
 using namespace FormsHostId;
 using K = TControlKind;
 
-constexpr TControlSpec HostControls[] = {
+constexpr TControlRow HostControls[] = {
     {"AskButton", AskButton, K::Button, 0, 8, 8, 120, 25, 0, "Ask"},
     {"FailButton", FailButton, K::Button, 0, 8, 40, 120, 25, 0, "Fail"},
     {"FailWithStopButton", FailWithStopButton, K::Button, 0, 8, 72, 120, 25, 0, "Fail with stop"},
     {"WorkerButton", WorkerButton, K::Button, 0, 8, 104, 120, 25, 0, "Worker"},
     {"ResultLabel", ResultLabel, K::Label, 0, 140, 8, 150, 25, 0, ""},
 };
-constexpr TFormSpec HostForm = {"Forms host", 300, 140, TFormBorder::Dialog, HostControls};
+constexpr TFormLayout HostForm = {"Forms host", 300, 140, TFormBorder::Dialog, HostControls};
 
 class THostForm : public TForm {
 public:
