@@ -1,0 +1,82 @@
+#include "Main.h"
+
+#include "ImageList.h"
+#include "MainForm.layout.h"
+#include "Resources.h"
+#include "SetupPars.h"
+#include "StartState.h"
+#include "Unit_ExitForm.h"
+#include "Unit_FullScreenForm.h"
+
+#include <utility>
+
+TMainForm* MainForm = nullptr;
+
+namespace Id = MainFormId;
+
+TMainForm::TMainForm()
+    : TForm(MainFormLayout::Form),
+      SetupImage(Find<TPicture>(Id::SetupImage)),
+      Bevel(Find<TBevel>(Id::Bevel)),
+      BackButton(Find<TButton>(Id::BackButton)),
+      NextButton(Find<TButton>(Id::NextButton)),
+      CancelButton(Find<TButton>(Id::CancelButton)),
+      FinishButton(Find<TButton>(Id::FinishButton)),
+      LanguagePanel(Find<TPanel>(Id::LanguagePanel)),
+      WelcomePanel(Find<TPanel>(Id::WelcomePanel)),
+      LicencePanel(Find<TPanel>(Id::LicencePanel)),
+      InstallDirPanel(Find<TPanel>(Id::InstallDirPanel)),
+      ProgFolderPanel(Find<TPanel>(Id::ProgFolderPanel)),
+      ConfirmPanel(Find<TPanel>(Id::ConfirmPanel)),
+      FinishPanel(Find<TPanel>(Id::FinishPanel)),
+      LanguageLabel(Find<TLabel>(Id::LanguageLabel)),
+      WelcomeLabel(Find<TLabel>(Id::WelcomeLabel)),
+      BeforeLicenceLabel(Find<TLabel>(Id::BeforeLicenceLabel)),
+      AfterLicenceLabel(Find<TLabel>(Id::AfterLicenceLabel)),
+      SelectInstallDirLabel(Find<TLabel>(Id::SelectInstallDirLabel)),
+      ProgFolderLabel(Find<TLabel>(Id::ProgFolderLabel)),
+      ConfirmSettingsLabel(Find<TLabel>(Id::ConfirmSettingsLabel)),
+      FinishedLabel(Find<TLabel>(Id::FinishedLabel)),
+      LanguageBox(Find<TListBox>(Id::LanguageBox)),
+      LicenceMemo(Find<TMemo>(Id::LicenceMemo)),
+      ConfirmMemo(Find<TMemo>(Id::ConfirmMemo)),
+      AgreeRadio(Find<TRadioButton>(Id::AgreeRadio)),
+      DisagreeRadio(Find<TRadioButton>(Id::DisagreeRadio)),
+      InstallDirBox(Find<TGroupBox>(Id::InstallDirBox)),
+      InstallDirEdit(Find<TEdit>(Id::InstallDirEdit)),
+      ProgFolderEdit(Find<TEdit>(Id::ProgFolderEdit)),
+      ProgFoldersTree(Find<TTreeView>(Id::ProgFoldersTree))
+{
+    TResourceBytes Banner = ProgramResource("BANNER");
+    SetupImage.SetJpeg(Banner.Data, Banner.Size);
+    ImageList = LoadImageList(Scale(), 16, {"FOLDER_CLOSED", "FOLDER_OPEN"}, RGB(255, 0, 255));
+    ProgFoldersTree.SetImages(ImageList.Get());
+    CancelButton.OnClick = [this] { CancelButtonClick(); };
+    FormCreate();
+}
+
+void TMainForm::FormCreate()
+{
+    FindPreviousInstallation(SetupPars);
+    SetupPars.CloseWithoutAsking = true;
+    SetCaption("Lexovant Setup");
+    LanguageLabel.SetText("&Select a language:");
+    CancelButton.SetText("Stop");
+}
+
+void TMainForm::FormShow()
+{
+    if (std::exchange(ShownBefore, true))
+        return;
+    FullScreenForm->CoverScreen();
+}
+
+void TMainForm::FormCloseQuery(bool& CanClose)
+{
+    CanClose = SetupPars.CloseWithoutAsking || ExitConfirmation() == ExitAnswer;
+}
+
+void TMainForm::CancelButtonClick()
+{
+    Close();
+}

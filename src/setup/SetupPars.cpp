@@ -1,0 +1,3 @@
+#include "SetupPars.h"
+
+TSetupPars SetupPars;
