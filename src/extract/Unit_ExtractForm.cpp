@@ -4,4 +4,10 @@
 
 TExtractForm* ExtractForm = nullptr;
 
-TExtractForm::TExtractForm() : TForm(ExtractFormLayout::Form) {}
+TExtractForm::TExtractForm()
+    : TForm(ExtractFormLayout::Form),
+      ProgressBar(Find<TProgressBar>(ExtractFormId::ProgressBar)),
+      CancelButton(Find<TButton>(ExtractFormId::CancelButton)),
+      ExtractLabel(Find<TLabel>(ExtractFormId::ExtractLabel))
+{
+}

@@ -4,4 +4,29 @@
 
 TOverwriteForm* OverwriteForm = nullptr;
 
-TOverwriteForm::TOverwriteForm() : TForm(OverwriteFormLayout::Form) {}
+TOverwriteForm::TOverwriteForm()
+    : TForm(OverwriteFormLayout::Form),
+      OverwriteLabel(Find<TLabel>(OverwriteFormId::OverwriteLabel)),
+      YesButton(Find<TButton>(OverwriteFormId::YesButton)),
+      YesToAllButton(Find<TButton>(OverwriteFormId::YesToAllButton)),
+      NoButton(Find<TButton>(OverwriteFormId::NoButton))
+{
+    YesButton.OnClick = [this] { YesButtonClick(); };
+    YesToAllButton.OnClick = [this] { YesToAllButtonClick(); };
+    NoButton.OnClick = [this] { NoButtonClick(); };
+}
+
+void TOverwriteForm::YesButtonClick()
+{
+    SetModalResult(ModalOk);
+}
+
+void TOverwriteForm::YesToAllButtonClick()
+{
+    SetModalResult(ModalYesToAll);
+}
+
+void TOverwriteForm::NoButtonClick()
+{
+    SetModalResult(ModalCancel);
+}

@@ -1,10 +1,19 @@
 #pragma once
-// The modal overwrite prompt. For now only its window.
+// The modal overwrite prompt: Yes (1), Yes to all (3) or No (2) for a file
+// that exists already. Its label is set before every showing.
 #include "Form.h"
 
 class TOverwriteForm : public TForm {
 public:
     TOverwriteForm();
+
+    TLabel& OverwriteLabel;
+    TButton &YesButton, &YesToAllButton, &NoButton;
+
+private:
+    void YesButtonClick();
+    void YesToAllButtonClick();
+    void NoButtonClick();
 };
 
 extern TOverwriteForm* OverwriteForm;
