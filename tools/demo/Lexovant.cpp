@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -15,13 +13,15 @@ const char* const Title = "Lexovant 1.0";
 
 std::string WordListText(const std::string& Path)
 {
-    std::ifstream File(Path, std::ios::binary);
-    if (!File)
+    HANDLE File = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (File == INVALID_HANDLE_VALUE)
         return "The word list cannot be read.";
-    std::string Text;
-    char Buffer[4096];
-    while (Text.size() < 64 * 1024 && File.read(Buffer, sizeof Buffer).gcount() > 0)
-        Text.append(Buffer, static_cast<std::size_t>(File.gcount()));
+    std::string Text(64 * 1024, '\0');
+    DWORD Read = 0;
+    if (!ReadFile(File, Text.data(), static_cast<DWORD>(Text.size()), &Read, nullptr))
+        Read = 0;
+    CloseHandle(File);
+    Text.resize(Read);
     return Text;
 }
 
