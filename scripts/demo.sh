@@ -19,11 +19,13 @@ echo "== Setup.exe"
 i686-w64-mingw32-objdump -p "$medium/Setup.exe" | grep -E 'file format|^Subsystem'
 build/win32/wine-run.sh --start
 if [ -n "${DISPLAY:-}" ]; then
-  (cd "$medium" && "$root/build/win32/wine-run.sh" Setup.exe)
-  echo "Setup.exe ran and ended with status $?"
+  status=0
+  (cd "$medium" && "$root/build/win32/wine-run.sh" Setup.exe) || status=$?
+  echo "Setup.exe ran and ended with status $status"
 else
   # No screen here: run it on an Xvfb of its own for a few seconds.
-  (cd "$medium" && LEXOVANT_GUI_TIMEOUT=5 "$root/build/win32/gui-run.sh" Setup.exe)
-  echo "Setup.exe ran on a virtual screen until it was stopped (status $?)"
+  status=0
+  (cd "$medium" && LEXOVANT_GUI_TIMEOUT=5 "$root/build/win32/gui-run.sh" Setup.exe) || status=$?
+  echo "Setup.exe ran on a virtual screen until it was stopped (status $status)"
 fi
 build/win32/wine-run.sh --stop
