@@ -1,5 +1,6 @@
 // The program entry of the installer.
 #include "Application.h"
+#include "ComApartment.h"
 #include "DllSearch.h"
 #include "ErrorBox.h"
 #include "Main.h"
@@ -14,6 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     // Before anything can load a DLL that is not a KnownDLL.
     RestrictDllSearch();
+    // The shell-link objects of the shortcuts need COM on this thread.
+    TComApartment Com;
     try {
         Application.Initialize();
         Application.Title = "Setup";
