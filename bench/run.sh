@@ -51,8 +51,8 @@ for kind in "${cases[@]}"; do
   report=$work/report-$kind.txt
   [ "$(field "$report" result)" = 1 ] || { echo "$kind: the extraction did not end with OK" >&2; cat "$report" >&2 || true; exit 1; }
   extract=$(field "$report" ms)
-  copy=$("$guirun" "$plain" copy "$(winpath "$payload")" 'C:\Bench\Copy' 2>/dev/null | plainms)
-  write=$("$guirun" "$plain" write "$(winpath "$payload")" 'C:\Bench\Write' 2>/dev/null | plainms)
+  copy=$("$guirun" "$plain" copy "$(winpath "$payload")" 'C:\BenchCopy' 2>/dev/null | plainms)
+  write=$("$guirun" "$plain" write "$(winpath "$payload")" 'C:\BenchWrite' 2>/dev/null | plainms)
   awk -v kind="$kind" -v files="$files" -v bytes="$bytes" -v volumes="$made" -v e="$extract" -v c="$copy" -v w="$write" \
       -v peak="$(field "$report" peakworkingset)" -v step="$(field "$report" longeststep_us)" 'BEGIN {
     printf "%s: %d files, %d bytes, %d volumes\n", kind, files, bytes, volumes
