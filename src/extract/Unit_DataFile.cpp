@@ -133,15 +133,24 @@ void TDataFile::BeginEntry(const Header& Entry)
     Output.BytesLeft = Entry.Length;
 }
 
-void TDataFile::CopyData(std::int64_t Count)
+namespace {
+bool Passed(const TDataFile::TDeadline& Deadline)
 {
-    while (Count > 0) {
+    return Deadline && std::chrono::steady_clock::now() >= *Deadline;
+}
+}  // namespace
+
+std::int64_t TDataFile::CopyData(std::int64_t Count, const TDeadline& Deadline)
+{
+    std::int64_t Copied = 0;
+    while (Copied < Count && !(Copied > 0 && Passed(Deadline))) {
         Fill(1);
-        std::size_t Piece = static_cast<std::size_t>(std::min<std::int64_t>(Count, Available()));
+        std::size_t Piece = static_cast<std::size_t>(std::min<std::int64_t>(Count - Copied, Available()));
         Output.OutputFile->Write(Buffer.data() + Start, Piece);
         Start += Piece;
-        Count -= static_cast<std::int64_t>(Piece);
+        Copied += static_cast<std::int64_t>(Piece);
     }
+    return Copied;
 }
 
 void TDataFile::FinishFile()
@@ -151,11 +160,14 @@ void TDataFile::FinishFile()
     LogFile.WriteNumber(Output.Files.FileStamp(Output.OutputPath));
 }
 
-bool TDataFile::CopyFiles(std::int32_t Budget, bool& OverwriteAll, std::int32_t& Done)
+bool TDataFile::CopyFiles(std::int32_t Budget, bool& OverwriteAll, std::int32_t& Done, TDeadline Deadline)
 {
     Done = 0;
+    bool Progressed = false;
     while (HoldsData()) {
         if (Output.BytesLeft == 0) {
+            if (Progressed && Passed(Deadline))
+                break;
             Header Entry = PeekHeader();
             if (Done >= Budget && Entry.Length > 0)
                 break;
@@ -171,11 +183,14 @@ bool TDataFile::CopyFiles(std::int32_t Budget, bool& OverwriteAll, std::int32_t&
         }
         std::int64_t Room = std::max<std::int64_t>(0, std::int64_t(Budget) - Done);
         std::int64_t Count = std::min<std::int64_t>({Size - 1 - Position(), Output.BytesLeft, Room});
-        CopyData(Count);
-        Done += static_cast<std::int32_t>(Count);
-        Output.BytesLeft -= static_cast<std::int32_t>(Count);
+        std::int64_t Copied = CopyData(Count, Deadline);
+        Done += static_cast<std::int32_t>(Copied);
+        Output.BytesLeft -= static_cast<std::int32_t>(Copied);
+        Progressed = true;
         if (Output.BytesLeft == 0)
             FinishFile();
+        if (Copied < Count)
+            break;
     }
     return true;
 }

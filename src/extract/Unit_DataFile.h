@@ -9,8 +9,10 @@
 // Names and lengths are read a byte at a time from a buffer; file data is
 // copied in large blocks. Nothing of an entry is logged or made before its
 // name has passed UnsafeNameReason.
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,7 +65,13 @@ public:
     // taken even when the budget is spent. False only when the user gave up
     // at the overwrite prompt. A damaged entry is a FileError naming the
     // volume and the entry.
-    bool CopyFiles(std::int32_t Budget, bool& OverwriteAll, std::int32_t& Done);
+    //
+    // With a Deadline the call also stops once that time has passed, at the
+    // next file or block boundary, having copied at least one byte or begun
+    // at least one entry: what is copied, logged and asked stays the same,
+    // only spread over more calls.
+    using TDeadline = std::optional<std::chrono::steady_clock::time_point>;
+    bool CopyFiles(std::int32_t Budget, bool& OverwriteAll, std::int32_t& Done, TDeadline Deadline = std::nullopt);
 
     // The read position lies before the volume's last byte.
     bool HoldsData() const { return Position() < Size - 1; }
@@ -86,7 +94,8 @@ private:
     Header PeekHeader();
     // Steps over the header and creates OutputPath for the entry's data.
     void BeginEntry(const Header& Entry);
-    void CopyData(std::int64_t Count);
+    // Copies Count bytes, or fewer once Deadline has passed (never none).
+    std::int64_t CopyData(std::int64_t Count, const TDeadline& Deadline);
     void FinishFile();
     [[noreturn]] void Damaged(std::int64_t Offset, const std::string& Name, const std::string& Problem) const;
 

@@ -265,3 +265,40 @@ TEST_F(DataFileTest, ABrokenChainIsAnError)
 }
 
 }  // namespace
+
+namespace {
+
+// With a deadline that has passed, every call still makes progress and ends
+// at a file or block boundary; spread over many calls, the files and the
+// log are what one call gives.
+TEST_F(DataFileTest, ADeadlineSpreadsTheCopyOverCallsAtFileAndBlockBoundaries)
+{
+    const std::string Big = Pattern(3 << 20, 3);
+    Volume(1, Long(static_cast<std::int32_t>(60 + Big.size())) + Header("a.txt", 60) + A + Header("e0", 0) +
+                  Header("big.bin", static_cast<std::int32_t>(Big.size())) + Big + Zero);
+    auto Data = Open(1);
+    std::int32_t Total = 0;
+    ASSERT_TRUE(Data->ReadLong(Total));
+    const auto Past = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+    bool OverwriteAll = false;
+    std::vector<std::int32_t> Calls;
+    while (Data->HoldsData()) {
+        std::int32_t Done = -1;
+        ASSERT_TRUE(Data->CopyFiles(1 << 30, OverwriteAll, Done, Past));
+        Calls.push_back(Done);
+        ASSERT_LT(Calls.size(), 100u);
+    }
+    // a.txt alone; the empty e0 begun as progress of its own, then big.bin
+    // in blocks.
+    ASSERT_GE(Calls.size(), 4u);
+    EXPECT_EQ(Calls[0], 60);
+    EXPECT_EQ(Calls[1], 0);
+    for (std::size_t I = 2; I < Calls.size(); ++I)
+        EXPECT_GT(Calls[I], 0);
+    EXPECT_EQ(Files.Files["C:\\T\\a.txt"], A);
+    EXPECT_EQ(Files.Files["C:\\T\\e0"], "");
+    EXPECT_EQ(Files.Files["C:\\T\\big.bin"], Big);
+    EXPECT_EQ(Logged(), "a.txt\r\n100\r\ne0\r\n101\r\nbig.bin\r\n102\r\n");
+}
+
+}  // namespace
