@@ -293,9 +293,10 @@ struct TOverwriteRun : TRun {
     HWND Prompt(const std::string& Name)
     {
         HWND Form = WaitForWindow(Program->ProcessId(), "Replace file");
-        if (Form)
+        if (Form) {
             EXPECT_TRUE(WaitUntil([&] { return Text(Control(Form, Overwrite::OverwriteLabel)) ==
                                                "Replace " + Name + "? Really " + Name + "?"; }, 5000)) << Name;
+        }
         return Form;
     }
 };
