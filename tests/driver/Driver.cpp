@@ -301,14 +301,15 @@ void TypeText(HWND Control, const std::string& Text)
         PostMessageA(Control, WM_CHAR, static_cast<unsigned char>(C), 1);
 }
 
-void MouseDown(HWND Control, int X, int Y, bool Right)
+void MouseDown(HWND Control, int X, int Y, bool Right, WPARAM Keys)
 {
-    PostMessageA(Control, Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, Right ? MK_RBUTTON : MK_LBUTTON, MAKELPARAM(X, Y));
+    PostMessageA(Control, Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, (Right ? MK_RBUTTON : MK_LBUTTON) | Keys,
+                 MAKELPARAM(X, Y));
 }
 
-void MouseUp(HWND Control, int X, int Y, bool Right)
+void MouseUp(HWND Control, int X, int Y, bool Right, WPARAM Keys)
 {
-    PostMessageA(Control, Right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(X, Y));
+    PostMessageA(Control, Right ? WM_RBUTTONUP : WM_LBUTTONUP, Keys, MAKELPARAM(X, Y));
 }
 
 void MouseMove(HWND Control, int X, int Y)
@@ -328,6 +329,27 @@ std::vector<std::string> ListEntries(HWND ListBox)
         Entries.push_back(Entry);
     }
     return Entries;
+}
+
+HTREEITEM TreeChild(HWND Tree, HTREEITEM Parent)
+{
+    return reinterpret_cast<HTREEITEM>(
+        Send(Tree, TVM_GETNEXTITEM, Parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(Parent)));
+}
+
+HTREEITEM TreeNext(HWND Tree, HTREEITEM Node)
+{
+    return reinterpret_cast<HTREEITEM>(Send(Tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(Node)));
+}
+
+void TreeSelect(HWND Tree, HTREEITEM Node)
+{
+    Send(Tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Node));
+}
+
+bool TreeExpanded(HWND Tree, HTREEITEM Node)
+{
+    return (Send(Tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Node), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
 std::vector<int> ListSelection(HWND ListBox)
