@@ -2,6 +2,7 @@
 // its controls where they belong, the background, the banner, and "Stop".
 #include "ControlIds.h"
 #include "Driver.h"
+#include "SetupFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,10 @@ namespace {
 using namespace Driver;
 namespace Id = MainFormId;
 
+// With two packs beside it, the language page waits for a choice.
 struct TStartedSetup {
-    TProgram Program{WindowsPath(RequiredEnvironment("LEXOVANT_SETUP_EXE"))};
+    TSetupFolder Folder{{"English", "Nederlands"}};
+    TProgram Program{Folder.SetupExe()};
     HWND Main = WaitForWindow(Program.ProcessId(), "Lexovant Setup");
 };
 
