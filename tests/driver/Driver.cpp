@@ -319,13 +319,19 @@ void MouseMove(HWND Control, int X, int Y)
 
 std::vector<std::string> ListEntries(HWND ListBox)
 {
+    // In wide characters: across processes Wine hands the list's text over
+    // as the list window keeps it.
     std::vector<std::string> Entries;
     LRESULT Count = Send(ListBox, LB_GETCOUNT, 0, 0);
     for (LRESULT I = 0; I < Count; ++I) {
-        LRESULT Length = Send(ListBox, LB_GETTEXTLEN, I, 0);
-        std::string Entry(static_cast<std::size_t>(Length > 0 ? Length : 0) + 1, '\0');
-        Length = Send(ListBox, LB_GETTEXT, I, reinterpret_cast<LPARAM>(Entry.data()));
-        Entry.resize(static_cast<std::size_t>(Length > 0 ? Length : 0));
+        LRESULT Length = SendMessageW(ListBox, LB_GETTEXTLEN, I, 0);
+        std::wstring Wide(static_cast<std::size_t>(Length > 0 ? Length : 0) + 1, L'\0');
+        Length = SendMessageW(ListBox, LB_GETTEXT, I, reinterpret_cast<LPARAM>(Wide.data()));
+        Wide.resize(static_cast<std::size_t>(Length > 0 ? Length : 0));
+        std::string Entry(Wide.size() * 2 + 1, '\0');
+        int Bytes = WideCharToMultiByte(CP_ACP, 0, Wide.c_str(), static_cast<int>(Wide.size()), Entry.data(),
+                                        static_cast<int>(Entry.size()), nullptr, nullptr);
+        Entry.resize(static_cast<std::size_t>(Bytes > 0 ? Bytes : 0));
         Entries.push_back(Entry);
     }
     return Entries;
