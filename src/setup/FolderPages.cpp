@@ -38,8 +38,10 @@ bool TMainForm::FolderCheck(const std::string& Path)
 {
     if (DirectoryExists(Path))
         return true;
-    // A trailing backslash names the directory before it.
-    const std::string Dir = RemoveTrailingBackslash(Path);
+    // Made absolute first: a ".." in the path would otherwise have the undo
+    // below remove a directory that was there before. A trailing backslash
+    // names the directory before it.
+    const std::string Dir = RemoveTrailingBackslash(FullPathName(Path));
     TSplitPath Split = SplitExistingPath(Dir, DirectoryExists);
     const bool Made = MakeDirectory(Dir);
     // Undo what was made, deepest first; a removal that fails is left.

@@ -1,5 +1,6 @@
 // The page machine: the page table, and what Next and Back do on each page.
 #include "FolderPaths.h"
+#include "DirectoryPath.h"
 #include "FindFile.h"
 #include "Main.h"
 #include "SetupPars.h"
@@ -81,9 +82,8 @@ void TMainForm::NextButtonClick()
             InstallDirEdit.SetFocus();
             break;
         }
-        char Full[MAX_PATH + 1] = {};
-        DWORD Length = GetFullPathNameA(Typed.c_str(), sizeof Full, Full, nullptr);
-        if (Length == 0 || Length > MAX_PATH)
+        std::string Full = FullPathName(Typed);
+        if (Full.empty())
             throw std::runtime_error(LanguagePack->DirErrorText);
         SetupPars.InstallDir = RemoveTrailingBackslash(Full);
         FillProgFoldersTree();

@@ -203,6 +203,12 @@ TEST_F(WizardPages, ForwardAndBackThroughEveryPage)
     EXPECT_FALSE(Exists(Dir + "\\made"));
     EXPECT_EQ(StoredInstallDir(Dir + "\\"), Dir);
     EXPECT_EQ(StoredInstallDir("C:\\"), "C:\\");
+    // ".." is resolved before the check: what was there before stays.
+    CreateDirectoryA((Dir + "\\keep").c_str(), nullptr);
+    EXPECT_EQ(StoredInstallDir(Dir + "\\keep\\new\\..\\x"), Dir + "\\keep\\x");
+    EXPECT_TRUE(Exists(Dir + "\\keep"));
+    EXPECT_FALSE(Exists(Dir + "\\keep\\new"));
+    EXPECT_FALSE(Exists(Dir + "\\keep\\x"));
     EXPECT_EQ(StoredInstallDir("rel\\dir"), Dir + "\\rel\\dir");
     EXPECT_FALSE(Exists(Dir + "\\rel"));
     EXPECT_TRUE(Click(Item(Id::NextButton)));
@@ -211,6 +217,7 @@ TEST_F(WizardPages, ForwardAndBackThroughEveryPage)
     // The tree: the root expanded, sorted at every level, no hidden folders.
     HWND Tree = Item(Id::ProgFoldersTree);
     EXPECT_EQ(Text(Item(Id::ProgFolderEdit)), "Lexovant");
+    Screenshot("program-folder-page");
     HTREEITEM Root = TreeChild(Tree, nullptr);
     ASSERT_NE(Root, nullptr);
     EXPECT_EQ(TreeNext(Tree, Root), nullptr) << "one root";
@@ -229,7 +236,6 @@ TEST_F(WizardPages, ForwardAndBackThroughEveryPage)
     EXPECT_EQ(ChildPaths(Main, Alpha), (std::vector<std::string>{"Alpha\\Extra", "Alpha\\Tools"}));
     TreeSelect(Tree, Root);
     EXPECT_EQ(Text(Item(Id::ProgFolderEdit)), "");
-    Screenshot("program-folder-page");
 
     // A nested folder, confirmed with " | " between the levels.
     SetEdit(Id::ProgFolderEdit, "A\\B");
