@@ -128,7 +128,13 @@ TEST(LanguagePage, PointerClicksAndAFailedPack)
 
 TEST(LanguagePage, ArrowKeysThenEnterApply)
 {
-    TSetupFolder Folder({"English", "Nederlands"});
+    TSetupFolder Folder({"English"});
+    // A welcome text with the version twice.
+    std::string Dutch = TSetupFolder::PackBytes("Nederlands");
+    std::string::size_type Version = Dutch.find("Lexovant %v%.");
+    ASSERT_NE(Version, std::string::npos);
+    Dutch.replace(Version, 13, "Lexovant %v% (%v%).");
+    Folder.Write("Nederlands.lng", Dutch);
     TProgram Setup(Folder.SetupExe());
     HWND Main = WaitForWindow(Setup.ProcessId(), "Lexovant Setup");
     ASSERT_NE(Main, nullptr);
@@ -143,6 +149,8 @@ TEST(LanguagePage, ArrowKeysThenEnterApply)
     PressEnter(Main);
     ASSERT_TRUE(ShowsWelcome(Main));
     EXPECT_EQ(Text(Control(Main, Id::CancelButton)), "Annuleren");
+    std::string Welcome = Text(Control(Main, Id::WelcomeLabel));
+    EXPECT_EQ(Welcome.rfind("Welkom bij de installatie van Lexovant 1.0 (1.0).", 0), 0u) << Welcome;
     EXPECT_TRUE(Click(Control(Main, Id::CancelButton)));
     HWND Question = WaitForWindow(Setup.ProcessId(), "Setup afsluiten", 5000);
     ASSERT_NE(Question, nullptr);
