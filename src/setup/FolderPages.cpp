@@ -10,7 +10,7 @@
 #include "Unit_Paths.h"
 
 #include <windows.h>
-#include <shlobj.h>
+#include "ShellApi.h"
 
 #include <algorithm>
 #include <vector>
@@ -72,9 +72,9 @@ std::string TMainForm::BrowseForFolder()
     Info.lpszTitle = LanguagePack->BrowseTitleText.c_str();
     Info.ulFlags = 0;
     std::string Result;
-    if (LPITEMIDLIST Item = SHBrowseForFolderA(&Info)) {
+    if (LPITEMIDLIST Item = ShellApi::BrowseForFolder(&Info)) {
         char Path[MAX_PATH] = {};
-        if (SHGetPathFromIDListA(Item, Path))
+        if (ShellApi::GetPathFromIDList(Item, Path))
             Result = Path;
         CoTaskMemFree(Item);
     }
