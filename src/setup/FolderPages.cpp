@@ -1,16 +1,15 @@
 // The installation-directory and program-folder pages: the folder check,
 // the Browse button and the tree of Start-menu folders.
 #include "DirectoryPath.h"
-#include "ErrorBox.h"
 #include "FindFile.h"
 #include "FolderPaths.h"
 #include "Main.h"
+#include "ShellApi.h"
 #include "ShellFolders.h"
 #include "Unit_LanguagePack.h"
 #include "Unit_Paths.h"
 
 #include <windows.h>
-#include "ShellApi.h"
 
 #include <algorithm>
 #include <vector>
@@ -50,8 +49,6 @@ bool TMainForm::FolderCheck(const std::string& Path)
         std::string::size_type Cut = Missing.rfind('\\');
         Missing.resize(Cut == std::string::npos ? 0 : Cut);
     }
-    if (!Made)
-        ShowErrorBox(LanguagePack->DirErrorText);
     return Made;
 }
 

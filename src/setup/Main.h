@@ -45,6 +45,8 @@ private:
     // Cancel or Finish, and the focus.
     void EnterPage(int Page);
     void FillConfirmMemo();
+    // DirErrorText, then the focus in the page's edit.
+    void RefuseFolder(TEdit& Edit);
     // The installation run, started by Next on the confirmation page.
     void RunInstallation();
 
@@ -59,8 +61,7 @@ private:
     void ApplyLanguageTexts();
 
     // FolderPages.cpp
-    // True when Path exists or can be made; shows DirErrorText when not.
-    // Leaves the disk as it was.
+    // True when Path exists or can be made. Leaves the disk as it was.
     bool FolderCheck(const std::string& Path);
     void BrowseButtonClick();
     std::string BrowseForFolder();

@@ -1,7 +1,8 @@
 // The page machine: the page table, and what Next and Back do on each page.
-#include "FolderPaths.h"
 #include "DirectoryPath.h"
+#include "ErrorBox.h"
 #include "FindFile.h"
+#include "FolderPaths.h"
 #include "Main.h"
 #include "SetupPars.h"
 #include "ShellFolders.h"
@@ -79,7 +80,7 @@ void TMainForm::NextButtonClick()
     case 2: {
         std::string Typed = InstallDirEdit.Text();
         if (!FolderCheck(Typed)) {
-            InstallDirEdit.SetFocus();
+            RefuseFolder(InstallDirEdit);
             break;
         }
         std::string Full = FullPathName(Typed);
@@ -94,7 +95,7 @@ void TMainForm::NextButtonClick()
     case 3: {
         std::string Typed = ProgFolderEdit.Text();
         if (!FolderCheck(CombinePath(GetProgramsFolder(Handle()), Typed))) {
-            ProgFolderEdit.SetFocus();
+            RefuseFolder(ProgFolderEdit);
             break;
         }
         SetupPars.ProgFolder = RemoveTrailingBackslash(Typed);
@@ -139,6 +140,12 @@ void TMainForm::AgreeRadioClick()
 void TMainForm::DisagreeRadioClick()
 {
     NextButton.SetEnabled(true);
+}
+
+void TMainForm::RefuseFolder(TEdit& Edit)
+{
+    ShowErrorBox(LanguagePack->DirErrorText);
+    Edit.SetFocus();
 }
 
 void TMainForm::FillConfirmMemo()

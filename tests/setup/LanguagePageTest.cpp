@@ -28,7 +28,7 @@ bool StaysOnLanguagePage(HWND Main)
 
 bool ShowsWelcome(HWND Main)
 {
-    return WaitUntil([&] { return IsShown(Control(Main, Id::WelcomePanel)); }, 5000) &&
+    return WaitUntil([&] { return IsShown(Control(Main, Id::WelcomePanel)); }, 10000) &&
            !IsShown(Control(Main, Id::LanguagePanel));
 }
 
@@ -146,6 +146,8 @@ TEST(LanguagePage, ArrowKeysThenEnterApply)
     ASSERT_TRUE(WaitUntil([&] { return Focus(Main) == Box; }, 3000));
     PressKey(Main, VK_DOWN);
     EXPECT_TRUE(WaitUntil([&] { return ListSelection(Box) == std::vector<int>{1}; }, 3000));
+    WaitUntil([] { return false; }, 300);  // the key's release handled too
+    ASSERT_EQ(Focus(Main), Box);
     PressEnter(Main);
     ASSERT_TRUE(ShowsWelcome(Main));
     EXPECT_EQ(Text(Control(Main, Id::CancelButton)), "Annuleren");

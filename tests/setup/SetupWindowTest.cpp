@@ -102,7 +102,7 @@ TEST(SetupWindow, RowsInsideTheGroupBoxAreDrawn)
 {
     TStartedSetup Setup;
     ASSERT_NE(Setup.Main, nullptr);
-    // No page leads there yet: the test turns the panels itself.
+    // Without going through the pages: the test turns the panels itself.
     ShowWindow(Control(Setup.Main, Id::LanguagePanel), SW_HIDE);
     ShowWindow(Control(Setup.Main, Id::InstallDirPanel), SW_SHOWNA);
     HWND Edit = Control(Setup.Main, Id::InstallDirEdit);
