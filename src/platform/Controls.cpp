@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include <stdexcept>
+
 #include <windowsx.h>
 
 // Panels hand their controls' notifications to the form; WM_CTLCOLOR* go
@@ -219,6 +221,15 @@ int TListBox::ItemAt(POINT Point) const
     return Index < Count() ? Index : -1;
 }
 
+void TListBox::SetCursor(HCURSOR Shape)
+{
+    Cursor = Shape;
+    // At once, when the pointer is over the list now.
+    POINT Pointer;
+    if (Cursor && GetCursorPos(&Pointer) && WindowFromPoint(Pointer) == Handle())
+        ::SetCursor(Cursor);
+}
+
 LRESULT TListBox::ControlProc(UINT Message, WPARAM WParam, LPARAM LParam)
 {
     auto Pressed = [&](TMouseButton Button) {
@@ -234,6 +245,12 @@ LRESULT TListBox::ControlProc(UINT Message, WPARAM WParam, LPARAM LParam)
         return Result;
     };
     switch (Message) {
+    case WM_SETCURSOR:
+        if (Cursor && LOWORD(LParam) == HTCLIENT) {
+            ::SetCursor(Cursor);
+            return TRUE;
+        }
+        break;
     case WM_CHAR:
         if (OnKeyPress) {
             char Key = static_cast<char>(WParam);
@@ -269,6 +286,49 @@ TTreeView::TTreeView(const TControlRow& Row, const TPlacement& Placement, const 
 void TTreeView::SetImages(HIMAGELIST Images)
 {
     SendMessageA(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(Images));
+}
+
+void TTreeView::Clear()
+{
+    SendMessageA(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+}
+
+HTREEITEM TTreeView::Add(HTREEITEM Parent, const std::string& Text, int Image, int SelectedImage)
+{
+    TVINSERTSTRUCTA Insert{};
+    Insert.hParent = Parent ? Parent : TVI_ROOT;
+    Insert.hInsertAfter = TVI_LAST;
+    Insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    Insert.item.pszText = const_cast<char*>(Text.c_str());
+    Insert.item.iImage = Image;
+    Insert.item.iSelectedImage = SelectedImage;
+    auto Node = reinterpret_cast<HTREEITEM>(SendMessageA(Handle(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&Insert)));
+    if (!Node)
+        throw std::runtime_error("Could not add a node to the folder tree");
+    return Node;
+}
+
+std::string TTreeView::NodeText(HTREEITEM Node) const
+{
+    char Buffer[MAX_PATH + 1] = {};
+    TVITEMA Item{};
+    Item.mask = TVIF_TEXT;
+    Item.hItem = Node;
+    Item.pszText = Buffer;
+    Item.cchTextMax = sizeof Buffer;
+    SendMessageA(Handle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&Item));
+    return Buffer;
+}
+
+HTREEITEM TTreeView::ParentOf(HTREEITEM Node) const
+{
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(Node)));
+}
+
+void TTreeView::Expand(HTREEITEM Node)
+{
+    SendMessageA(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(Node));
 }
 
 LRESULT TTreeView::Notify(const NMHDR& Header)

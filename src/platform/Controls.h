@@ -91,6 +91,8 @@ public:
     void SetSelected(int Index, bool Selected);
     // The entry at a point of the client area, or -1 below the last entry.
     int ItemAt(POINT Point) const;
+    // The pointer shape over the list; null keeps the class's own.
+    void SetCursor(HCURSOR Cursor);
 
     // Input handlers; the list's own handling of a press comes first.
     std::function<void(char& Key)> OnKeyPress;
@@ -99,6 +101,9 @@ public:
 
 protected:
     LRESULT ControlProc(UINT Message, WPARAM WParam, LPARAM LParam) override;
+
+private:
+    HCURSOR Cursor = nullptr;
 };
 
 // Tree view with lines and buttons; node texts cannot be edited in place.
@@ -107,6 +112,13 @@ public:
     TTreeView(const TControlRow& Row, const TPlacement& Placement, const TScale& Scale);
     // Not owned: the form keeps the image list.
     void SetImages(HIMAGELIST Images);
+    void Clear();
+    // A node after the last child of Parent (a root node when Parent is
+    // null), with the given images when shown and when selected.
+    HTREEITEM Add(HTREEITEM Parent, const std::string& Text, int Image, int SelectedImage);
+    std::string NodeText(HTREEITEM Node) const;
+    HTREEITEM ParentOf(HTREEITEM Node) const;
+    void Expand(HTREEITEM Node);
     std::function<void(HTREEITEM Node)> OnChange;
     LRESULT Notify(const NMHDR& Header) override;
 };

@@ -40,3 +40,12 @@ bool MakeSureDirectoryPathExists(const std::string& Path)
     std::string Dir = Path.substr(0, Last);
     return Dir.empty() || DirectoryExists(Dir.size() == 2 && Dir[1] == ':' ? Dir + "\\" : Dir);
 }
+
+std::string FullPathName(const std::string& Path)
+{
+    if (Path.empty())
+        return {};
+    char Full[MAX_PATH + 1] = {};
+    DWORD Length = GetFullPathNameA(Path.c_str(), sizeof Full, Full, nullptr);
+    return Length == 0 || Length > MAX_PATH ? std::string() : std::string(Full, Length);
+}

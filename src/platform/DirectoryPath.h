@@ -9,3 +9,7 @@ bool DirectoryExists(const std::string& Path);
 // makes C:\A and C:\A\B). True when that directory exists afterwards. Our
 // own, so that the program needs no library outside the known system DLLs.
 bool MakeSureDirectoryPathExists(const std::string& Path);
+
+// Path made absolute against the current directory, "." and ".." resolved
+// (GetFullPathNameA); empty when it cannot be.
+std::string FullPathName(const std::string& Path);

@@ -1,6 +1,5 @@
 #include "Main.h"
 
-#include "ImageList.h"
 #include "MainForm.layout.h"
 #include "Resources.h"
 #include "SetupPars.h"
@@ -45,6 +44,7 @@ TMainForm::TMainForm()
       InstallDirBox(Find<TGroupBox>(Id::InstallDirBox)),
       InstallDirEdit(Find<TEdit>(Id::InstallDirEdit)),
       ProgFolderEdit(Find<TEdit>(Id::ProgFolderEdit)),
+      BrowseButton(Find<TButton>(Id::BrowseButton)),
       ProgFoldersTree(Find<TTreeView>(Id::ProgFoldersTree))
 {
     TResourceBytes Banner = ProgramResource("BANNER");
@@ -52,6 +52,17 @@ TMainForm::TMainForm()
     ImageList = LoadImageList(Scale(), 16, {"FOLDER_CLOSED", "FOLDER_OPEN"}, RGB(255, 0, 255));
     ProgFoldersTree.SetImages(ImageList.Get());
     CancelButton.OnClick = [this] { CancelButtonClick(); };
+    FinishButton.OnClick = [this] { FinishButtonClick(); };
+    NextButton.OnClick = [this] { NextButtonClick(); };
+    BackButton.OnClick = [this] { BackButtonClick(); };
+    AgreeRadio.OnClick = [this] { AgreeRadioClick(); };
+    DisagreeRadio.OnClick = [this] { DisagreeRadioClick(); };
+    BrowseButton.OnClick = [this] { BrowseButtonClick(); };
+    ProgFoldersTree.OnChange = [this](HTREEITEM Node) { ProgFoldersTreeChange(Node); };
+    LanguageBox.OnMouseMove = [this](WPARAM, int X, int Y) { LanguageBoxMouseMove(X, Y); };
+    LanguageBox.OnMouseDown = [this](TListBox::TMouseButton, WPARAM, int X, int Y) { LanguageBoxMouseDown(X, Y); };
+    LanguageBox.OnMouseUp = [this](TListBox::TMouseButton, WPARAM, int X, int Y) { LanguageBoxMouseUp(X, Y); };
+    LanguageBox.OnKeyPress = [this](char& Key) { LanguageBoxKeyPress(Key); };
     FormCreate();
 }
 
@@ -69,6 +80,7 @@ void TMainForm::FormShow()
     if (std::exchange(ShownBefore, true))
         return;
     FullScreenForm->CoverScreen();
+    FindLanguagePacks();
 }
 
 void TMainForm::FormCloseQuery(bool& CanClose)
@@ -77,6 +89,11 @@ void TMainForm::FormCloseQuery(bool& CanClose)
 }
 
 void TMainForm::CancelButtonClick()
+{
+    Close();
+}
+
+void TMainForm::FinishButtonClick()
 {
     Close();
 }

@@ -1,6 +1,12 @@
 #pragma once
-// The wizard window.
+// The wizard window. Its handlers live in several files, one job each:
+// Main.cpp (creation, showing, closing), WizardPages.cpp (the page table,
+// Next and Back), LanguagePage.cpp (the language list and SetLanguage),
+// FolderPages.cpp (the folder check, Browse and the folder tree).
 #include "Form.h"
+#include "ImageList.h"
+
+#include <string>
 
 class TMainForm : public TForm {
 public:
@@ -18,6 +24,7 @@ public:
     TRadioButton &AgreeRadio, &DisagreeRadio;
     TGroupBox& InstallDirBox;
     TEdit &InstallDirEdit, &ProgFolderEdit;
+    TButton& BrowseButton;
     TTreeView& ProgFoldersTree;
 
 protected:
@@ -27,10 +34,46 @@ protected:
 private:
     void FormCreate();
     void CancelButtonClick();
+    void FinishButtonClick();
+
+    // WizardPages.cpp
+    void NextButtonClick();
+    void BackButtonClick();
+    void AgreeRadioClick();
+    void DisagreeRadioClick();
+    // Shows page Page as the page table says: its panel, Back, Next,
+    // Cancel or Finish, and the focus.
+    void EnterPage(int Page);
+    void FillConfirmMemo();
+    // DirErrorText, then the focus in the page's edit.
+    void RefuseFolder(TEdit& Edit);
+    // The installation run, started by Next on the confirmation page.
+    void RunInstallation();
+
+    // LanguagePage.cpp
+    void FindLanguagePacks();
+    void LanguageBoxMouseMove(int X, int Y);
+    void LanguageBoxMouseDown(int X, int Y);
+    void LanguageBoxMouseUp(int X, int Y);
+    void LanguageBoxKeyPress(char& Key);
+    void ChooseSelectedLanguage();
+    void SetLanguage(const std::string& Name);
+    void ApplyLanguageTexts();
+
+    // FolderPages.cpp
+    // True when Path exists or can be made. Leaves the disk as it was.
+    bool FolderCheck(const std::string& Path);
+    void BrowseButtonClick();
+    std::string BrowseForFolder();
+    void FillProgFoldersTree();
+    void AddSubFolders(HTREEITEM Node, const std::string& Path);
+    void ProgFoldersTreeChange(HTREEITEM Node);
 
     // Closed and open folder, for ProgFoldersTree.
     TOwnedImageList ImageList;
     bool ShownBefore = false;
+    // Where a mouse button was last pressed on LanguageBox.
+    POINT MouseDownPos{};
 };
 
 extern TMainForm* MainForm;

@@ -301,14 +301,15 @@ void TypeText(HWND Control, const std::string& Text)
         PostMessageA(Control, WM_CHAR, static_cast<unsigned char>(C), 1);
 }
 
-void MouseDown(HWND Control, int X, int Y, bool Right)
+void MouseDown(HWND Control, int X, int Y, bool Right, WPARAM Keys)
 {
-    PostMessageA(Control, Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, Right ? MK_RBUTTON : MK_LBUTTON, MAKELPARAM(X, Y));
+    PostMessageA(Control, Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, (Right ? MK_RBUTTON : MK_LBUTTON) | Keys,
+                 MAKELPARAM(X, Y));
 }
 
-void MouseUp(HWND Control, int X, int Y, bool Right)
+void MouseUp(HWND Control, int X, int Y, bool Right, WPARAM Keys)
 {
-    PostMessageA(Control, Right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(X, Y));
+    PostMessageA(Control, Right ? WM_RBUTTONUP : WM_LBUTTONUP, Keys, MAKELPARAM(X, Y));
 }
 
 void MouseMove(HWND Control, int X, int Y)
@@ -318,16 +319,43 @@ void MouseMove(HWND Control, int X, int Y)
 
 std::vector<std::string> ListEntries(HWND ListBox)
 {
+    // In wide characters: across processes Wine hands the list's text over
+    // as the list window keeps it.
     std::vector<std::string> Entries;
     LRESULT Count = Send(ListBox, LB_GETCOUNT, 0, 0);
     for (LRESULT I = 0; I < Count; ++I) {
-        LRESULT Length = Send(ListBox, LB_GETTEXTLEN, I, 0);
-        std::string Entry(static_cast<std::size_t>(Length > 0 ? Length : 0) + 1, '\0');
-        Length = Send(ListBox, LB_GETTEXT, I, reinterpret_cast<LPARAM>(Entry.data()));
-        Entry.resize(static_cast<std::size_t>(Length > 0 ? Length : 0));
+        LRESULT Length = SendMessageW(ListBox, LB_GETTEXTLEN, I, 0);
+        std::wstring Wide(static_cast<std::size_t>(Length > 0 ? Length : 0) + 1, L'\0');
+        Length = SendMessageW(ListBox, LB_GETTEXT, I, reinterpret_cast<LPARAM>(Wide.data()));
+        Wide.resize(static_cast<std::size_t>(Length > 0 ? Length : 0));
+        std::string Entry(Wide.size() * 2 + 1, '\0');
+        int Bytes = WideCharToMultiByte(CP_ACP, 0, Wide.c_str(), static_cast<int>(Wide.size()), Entry.data(),
+                                        static_cast<int>(Entry.size()), nullptr, nullptr);
+        Entry.resize(static_cast<std::size_t>(Bytes > 0 ? Bytes : 0));
         Entries.push_back(Entry);
     }
     return Entries;
+}
+
+HTREEITEM TreeChild(HWND Tree, HTREEITEM Parent)
+{
+    return reinterpret_cast<HTREEITEM>(
+        Send(Tree, TVM_GETNEXTITEM, Parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(Parent)));
+}
+
+HTREEITEM TreeNext(HWND Tree, HTREEITEM Node)
+{
+    return reinterpret_cast<HTREEITEM>(Send(Tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(Node)));
+}
+
+void TreeSelect(HWND Tree, HTREEITEM Node)
+{
+    Send(Tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Node));
+}
+
+bool TreeExpanded(HWND Tree, HTREEITEM Node)
+{
+    return (Send(Tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(Node), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
 std::vector<int> ListSelection(HWND ListBox)

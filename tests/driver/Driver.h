@@ -6,6 +6,7 @@
 // shown. Every wait has a time limit; a program still running when its
 // TProgram goes is killed.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <functional>
@@ -82,12 +83,19 @@ inline void PressEscape(HWND Window) { PressKey(Window, VK_ESCAPE); }
 inline void PressTab(HWND Window) { PressKey(Window, VK_TAB); }
 // Types the characters into a control, one WM_CHAR each.
 void TypeText(HWND Control, const std::string& Text);
-// Mouse buttons and moves at a point of the control's client area.
-void MouseDown(HWND Control, int X, int Y, bool Right = false);
-void MouseUp(HWND Control, int X, int Y, bool Right = false);
+// Mouse buttons and moves at a point of the control's client area; Keys
+// adds MK_CONTROL or MK_SHIFT, as held during a click.
+void MouseDown(HWND Control, int X, int Y, bool Right = false, WPARAM Keys = 0);
+void MouseUp(HWND Control, int X, int Y, bool Right = false, WPARAM Keys = 0);
 void MouseMove(HWND Control, int X, int Y);
 
 std::vector<std::string> ListEntries(HWND ListBox);
+// Tree-view nodes: the first root (Parent null) or first child, the next
+// sibling, selecting one (as a click would), and whether it is expanded.
+HTREEITEM TreeChild(HWND Tree, HTREEITEM Parent);
+HTREEITEM TreeNext(HWND Tree, HTREEITEM Node);
+void TreeSelect(HWND Tree, HTREEITEM Node);
+bool TreeExpanded(HWND Tree, HTREEITEM Node);
 std::vector<int> ListSelection(HWND ListBox);
 
 // A message box (the system's dialog class) of the process.

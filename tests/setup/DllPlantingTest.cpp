@@ -6,8 +6,11 @@
 // DllProbe.exe shows that it would, and that the restriction stops it.
 #include "ControlIds.h"
 #include "Driver.h"
+#include "SetupFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 #include <string>
 #include <vector>
@@ -37,6 +40,9 @@ protected:
         CreateDirectoryA(Folder.c_str(), nullptr);
         ASSERT_TRUE(CopyFileA(WindowsPath(RequiredEnvironment("LEXOVANT_SETUP_EXE")).c_str(),
                               (Folder + "\\Setup.exe").c_str(), FALSE));
+        // Two packs: the language page waits, and Stop ends it at once.
+        for (const char* Pack : {"English", "Nederlands"})
+            std::ofstream(Folder + "\\" + Pack + ".lng", std::ios::binary) << TSetupFolder::PackBytes(Pack);
         ASSERT_TRUE(CopyFileA(WindowsPath(RequiredEnvironment("LEXOVANT_DLL_PROBE")).c_str(),
                               (Folder + "\\DllProbe.exe").c_str(), FALSE));
         std::string Planted = WindowsPath(RequiredEnvironment("LEXOVANT_PLANTED_DLL"));

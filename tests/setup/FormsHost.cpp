@@ -69,7 +69,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR CommandLine, int)
         FullScreenForm = Application.CreateForm<TFullScreenForm>();
         ExtractForm = Application.CreateForm<TExtractForm>();
         OverwriteForm = Application.CreateForm<TOverwriteForm>();
-        SetupPars.CloseWithoutAsking = false;
     } else {
         Application.CreateForm<THostForm>();
         ExitForm = Application.CreateForm<TExitForm>();

@@ -2,6 +2,7 @@
 // every position and size scaled by 1.5.
 #include "ControlIds.h"
 #include "Driver.h"
+#include "SetupFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,8 @@ using namespace Driver;
 
 TEST(SetupAt144Dpi, EverythingScaled)
 {
-    TProgram Program(WindowsPath(RequiredEnvironment("LEXOVANT_SETUP_EXE")));
+    TSetupFolder Folder({"English", "Nederlands"});
+    TProgram Program(Folder.SetupExe());
     HWND Main = WaitForWindow(Program.ProcessId(), "Lexovant Setup");
     ASSERT_NE(Main, nullptr);
     HDC Screen = GetDC(nullptr);

@@ -2,6 +2,7 @@
 // its controls where they belong, the background, the banner, and "Stop".
 #include "ControlIds.h"
 #include "Driver.h"
+#include "SetupFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,10 @@ namespace {
 using namespace Driver;
 namespace Id = MainFormId;
 
+// With two packs beside it, the language page waits for a choice.
 struct TStartedSetup {
-    TProgram Program{WindowsPath(RequiredEnvironment("LEXOVANT_SETUP_EXE"))};
+    TSetupFolder Folder{{"English", "Nederlands"}};
+    TProgram Program{Folder.SetupExe()};
     HWND Main = WaitForWindow(Program.ProcessId(), "Lexovant Setup");
 };
 
@@ -99,7 +102,7 @@ TEST(SetupWindow, RowsInsideTheGroupBoxAreDrawn)
 {
     TStartedSetup Setup;
     ASSERT_NE(Setup.Main, nullptr);
-    // No page leads there yet: the test turns the panels itself.
+    // Without going through the pages: the test turns the panels itself.
     ShowWindow(Control(Setup.Main, Id::LanguagePanel), SW_HIDE);
     ShowWindow(Control(Setup.Main, Id::InstallDirPanel), SW_SHOWNA);
     HWND Edit = Control(Setup.Main, Id::InstallDirEdit);
