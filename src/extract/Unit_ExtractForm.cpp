@@ -3,6 +3,7 @@
 #include "ExtractForm.layout.h"
 #include "Unit_ExitForm.h"
 #include "Unit_ExtractThread.h"
+#include "Unit_LanguagePack.h"
 
 TExtractPars ExtractPars;
 TExtractForm* ExtractForm = nullptr;
@@ -24,6 +25,13 @@ TExtractForm::~TExtractForm()
         ExtractThread.Terminate();
         ExtractThread.WaitFor();
     }
+}
+
+void TExtractForm::ApplyTexts(const TLanguagePack& Pack)
+{
+    SetCaption(Pack.ExtractCaptionText);
+    ExtractLabel.SetText(Pack.ExtractText);
+    CancelButton.SetText(Pack.CancelButtonText);
 }
 
 void TExtractForm::Finish(int Result)

@@ -3,6 +3,8 @@
 // extracts every file of the data volumes; it closes with 1 when every data
 // byte was copied and with 2 when the user gave up or a step failed.
 #include "Form.h"
+
+class TLanguagePack;
 #include "Thread.h"
 
 #include <chrono>
@@ -23,6 +25,9 @@ public:
     TExtractForm();
     // Ends a worker that is still there (the program is ending).
     ~TExtractForm() override;
+
+    // Puts the chosen pack's texts on the dialog.
+    void ApplyTexts(const TLanguagePack& Pack);
 
     TProgressBar& ProgressBar;
     TButton& CancelButton;

@@ -1,6 +1,7 @@
 #include "Unit_OverwriteForm.h"
 
 #include "OverwriteForm.layout.h"
+#include "Unit_LanguagePack.h"
 
 TOverwriteForm* OverwriteForm = nullptr;
 
@@ -14,6 +15,14 @@ TOverwriteForm::TOverwriteForm()
     YesButton.OnClick = [this] { YesButtonClick(); };
     YesToAllButton.OnClick = [this] { YesToAllButtonClick(); };
     NoButton.OnClick = [this] { NoButtonClick(); };
+}
+
+void TOverwriteForm::ApplyTexts(const TLanguagePack& Pack)
+{
+    SetCaption(Pack.OverwriteCaptionText);
+    YesButton.SetText(Pack.YesButtonText);
+    YesToAllButton.SetText(Pack.YesToAllButtonText);
+    NoButton.SetText(Pack.NoButtonText);
 }
 
 void TOverwriteForm::YesButtonClick()

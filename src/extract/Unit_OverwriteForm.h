@@ -3,9 +3,14 @@
 // that exists already. Its label is set before every showing.
 #include "Form.h"
 
+class TLanguagePack;
+
 class TOverwriteForm : public TForm {
 public:
     TOverwriteForm();
+
+    // Puts the chosen pack's texts on the dialog.
+    void ApplyTexts(const TLanguagePack& Pack);
 
     TLabel& OverwriteLabel;
     TButton &YesButton, &YesToAllButton, &NoButton;

@@ -1,6 +1,7 @@
 #include "Unit_ExitForm.h"
 
 #include "ExitForm.layout.h"
+#include "Unit_LanguagePack.h"
 
 TExitForm* ExitForm = nullptr;
 
@@ -12,6 +13,14 @@ TExitForm::TExitForm()
 {
     ResumeButton.OnClick = [this] { ResumeButtonClick(); };
     ExitButton.OnClick = [this] { ExitButtonClick(); };
+}
+
+void TExitForm::ApplyTexts(const TLanguagePack& Pack)
+{
+    SetCaption(Pack.ExitCaptionText);
+    TextLabel.SetText(Pack.ExitText);
+    ResumeButton.SetText(Pack.ResumeButtonText);
+    ExitButton.SetText(Pack.ExitButtonText);
 }
 
 void TExitForm::FormShow()

@@ -2,11 +2,16 @@
 // The exit confirmation: leave Setup, or go on.
 #include "Form.h"
 
+class TLanguagePack;
+
 enum : int { ResumeAnswer = ModalOk, ExitAnswer = ModalCancel };
 
 class TExitForm : public TForm {
 public:
     TExitForm();
+
+    // Puts the chosen pack's texts on the dialog.
+    void ApplyTexts(const TLanguagePack& Pack);
 
     TLabel& TextLabel;
     TButton &ResumeButton, &ExitButton;

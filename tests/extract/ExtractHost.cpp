@@ -28,19 +28,12 @@
 
 namespace {
 
+// The dialogs' texts, as the language page puts them.
 void ApplyTexts(const TLanguagePack& Pack)
 {
-    ExitForm->SetCaption(Pack.ExitCaptionText);
-    ExitForm->TextLabel.SetText(Pack.ExitText);
-    ExitForm->ResumeButton.SetText(Pack.ResumeButtonText);
-    ExitForm->ExitButton.SetText(Pack.ExitButtonText);
-    ExtractForm->SetCaption(Pack.ExtractCaptionText);
-    ExtractForm->ExtractLabel.SetText(Pack.ExtractText);
-    ExtractForm->CancelButton.SetText(Pack.CancelButtonText);
-    OverwriteForm->SetCaption(Pack.OverwriteCaptionText);
-    OverwriteForm->YesButton.SetText(Pack.YesButtonText);
-    OverwriteForm->YesToAllButton.SetText(Pack.YesToAllButtonText);
-    OverwriteForm->NoButton.SetText(Pack.NoButtonText);
+    ExitForm->ApplyTexts(Pack);
+    ExtractForm->ApplyTexts(Pack);
+    OverwriteForm->ApplyTexts(Pack);
 }
 
 std::vector<std::string> Arguments()
