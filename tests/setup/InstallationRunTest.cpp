@@ -3,6 +3,7 @@
 // prompts, the finished page. Each test runs in a Wine prefix of its own
 // (one ctest per test), so the registry and the Start menu start empty.
 #include "ControlIds.h"
+#include "DemoIds.h"
 #include "Driver.h"
 #include "InstallMedium.h"
 
@@ -345,8 +346,15 @@ TEST_F(Installation, TheProgramStartsFromItsShortcutAndOnAWordList)
     TProgram Start(std::string(System) + "\\start.exe", "\"" + WordList + "\"");
     Program = WaitForProgramWindow();
     ASSERT_NE(Program, nullptr) << "the association starts Lexovant";
-    std::string Shown = Text(GetDlgItem(Program, 102));
-    EXPECT_NE(Shown.find(WordList), std::string::npos) << Shown;
+    // The window comes before its controls are filled in.
+    std::string Shown;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            Shown = Text(GetDlgItem(Program, DemoPathLabel));
+            return Shown.find(WordList) != std::string::npos;
+        },
+        10000))
+        << Shown;
     CloseProgramWindow(Program);
 }
 
