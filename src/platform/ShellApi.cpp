@@ -44,4 +44,10 @@ LPITEMIDLIST BrowseForFolder(BROWSEINFOA* Info)
     return Call(Info);
 }
 
+void ChangeNotify(LONG Event, UINT Flags, LPCVOID Item1, LPCVOID Item2)
+{
+    static auto Call = Lookup<void(WINAPI*)(LONG, UINT, LPCVOID, LPCVOID)>("SHChangeNotify");
+    Call(Event, Flags, Item1, Item2);
+}
+
 }  // namespace ShellApi

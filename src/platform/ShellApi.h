@@ -11,5 +11,6 @@ namespace ShellApi {
 HRESULT GetSpecialFolderLocation(HWND Owner, int Folder, LPITEMIDLIST* Item);
 BOOL GetPathFromIDList(LPCITEMIDLIST Item, char* Path);
 LPITEMIDLIST BrowseForFolder(BROWSEINFOA* Info);
+void ChangeNotify(LONG Event, UINT Flags, LPCVOID Item1, LPCVOID Item2);
 
 }  // namespace ShellApi

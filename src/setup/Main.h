@@ -2,11 +2,14 @@
 // The wizard window. Its handlers live in several files, one job each:
 // Main.cpp (creation, showing, closing), WizardPages.cpp (the page table,
 // Next and Back), LanguagePage.cpp (the language list and SetLanguage),
-// FolderPages.cpp (the folder check, Browse and the folder tree).
+// FolderPages.cpp (the folder check, Browse and the folder tree),
+// InstallationRun.cpp (what Next on the confirmation page does).
 #include "Form.h"
 #include "ImageList.h"
 
 #include <string>
+
+class TLogFile;
 
 class TMainForm : public TForm {
 public:
@@ -47,8 +50,11 @@ private:
     void FillConfirmMemo();
     // DirErrorText, then the focus in the page's edit.
     void RefuseFolder(TEdit& Edit);
-    // The installation run, started by Next on the confirmation page.
+    // InstallationRun.cpp: the run started by Next on the confirmation
+    // page, and its copy of the language packs into the installation
+    // directory (Ask: an existing pack is replaced only after a Yes).
     void RunInstallation();
+    void CopyLanguagePacks(TLogFile& Log, bool Ask);
 
     // LanguagePage.cpp
     void FindLanguagePacks();

@@ -160,10 +160,3 @@ void TMainForm::FillConfirmMemo()
         Text += (I == 0 ? "" : "\r\n") + Lines[I];
     ConfirmMemo.SetText(Text);
 }
-
-void TMainForm::RunInstallation()
-{
-    // The installation run comes here: the removal of a previous
-    // installation, the extraction, shortcuts, log and settings, then the
-    // finished page.
-}

@@ -1,10 +1,9 @@
 #include "Unit_Settings.h"
 
 #include "Registry.h"
+#include "ShellApi.h"
 #include "Unit_LanguagePack.h"
 #include "Unit_Paths.h"
-
-#include <shlobj.h>
 
 #include <stdexcept>
 
@@ -50,5 +49,5 @@ void WriteSettings(const std::string& LanguageName, const std::string& InstallDi
     WriteDefault(Reg, "\\Lexovant.Wordlist\\Shell\\open\\command", "\"" + Program + "\" \"%1\"");
 
     // Explorer shows the new association without a restart.
-    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    ShellApi::ChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
