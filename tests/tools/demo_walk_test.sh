@@ -17,7 +17,7 @@ bash "$root/scripts/walk-demo.sh" "$work/medium" "$work/shots" "$tree" > "$work/
 status=$?
 cat "$work/out.txt"
 [ $status = 0 ] || fail "the walk ended with status $status"
-grep -qx 'page: finished' "$work/out.txt" || fail "the finished page was not reached"
+grep -qx 'page: finished page' "$work/out.txt" || fail "the finished page was not reached"
 for page in 1-language-page 2-welcome-page 3-licence-page 4-directory-page 5-program-folder-page \
             6-confirmation-page 8-finished-page; do
   [ -s "$work/shots/$page.png" ] || fail "no picture $page.png"

@@ -162,7 +162,7 @@ void TWalk::WatchInstallation()
                                  (Caught ? "" : "; no progress dialog was seen, so the installation did not start"));
     if (!Caught)
         std::printf("dialog: the progress dialog came and went between two looks\n");
-    std::printf("page: finished\n");
+    std::printf("page: finished page\n");
 }
 
 void TWalk::Run()
@@ -174,29 +174,29 @@ void TWalk::Run()
     WaitForPage(Id::LanguagePanel, "language page");
     ChooseLanguage();
 
-    WaitForPage(Id::WelcomePanel, "welcome");
+    WaitForPage(Id::WelcomePanel, "welcome page");
     Picture("2-welcome-page");
     Press(Id::NextButton);
 
-    WaitForPage(Id::LicencePanel, "licence");
+    WaitForPage(Id::LicencePanel, "licence page");
     Press(Id::AgreeRadio);
     if (!WaitUntil([&] { return IsEnabled(Item(Id::NextButton)); }, PageTime))
         throw std::runtime_error("Next stays disabled after the agree choice");
     Picture("3-licence-page");
     Press(Id::NextButton);
 
-    WaitForPage(Id::InstallDirPanel, "installation directory");
+    WaitForPage(Id::InstallDirPanel, "directory page");
     std::string InstallDir = Text(Item(Id::InstallDirEdit));
     std::printf("  directory: %s\n", InstallDir.c_str());
     Picture("4-directory-page");
     Press(Id::NextButton);
 
-    WaitForPage(Id::ProgFolderPanel, "program folder");
+    WaitForPage(Id::ProgFolderPanel, "program-folder page");
     std::printf("  program folder: %s\n", Text(Item(Id::ProgFolderEdit)).c_str());
     Picture("5-program-folder-page");
     Press(Id::NextButton);
 
-    WaitForPage(Id::ConfirmPanel, "confirmation");
+    WaitForPage(Id::ConfirmPanel, "confirmation page");
     Picture("6-confirmation-page");
     Press(Id::NextButton);
 
@@ -205,7 +205,9 @@ void TWalk::Run()
     Press(Id::FinishButton);
     if (!Setup.WaitForExit(PageTime))
         throw std::runtime_error("Setup.exe did not end after Finish");
-    std::printf("Setup.exe ended with status %lu\n", static_cast<unsigned long>(Setup.ExitCode()));
+    if (Setup.ExitCode() != 0)
+        throw std::runtime_error("Setup.exe ended with status " + std::to_string(Setup.ExitCode()) + " after Finish");
+    std::printf("Setup.exe ended after Finish\n");
 
     std::string Log = InstallDir + "\\Install.log";
     if (!CopyFileA(Log.c_str(), (Out + "\\Install.log").c_str(), FALSE))
