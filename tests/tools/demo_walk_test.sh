@@ -2,7 +2,7 @@
 # The demonstration's walk without a display, as scripts/demo.sh runs it:
 # on a medium made from this tree, the walker must reach the finished page,
 # leave a picture of every page, and the script must print the Install.log
-# that names every file of the medium and the packs.
+# of the installation.
 # Usage: demo_walk_test.sh WIN32_TREE
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -22,13 +22,11 @@ for page in 1-language-page 2-welcome-page 3-licence-page 4-directory-page 5-pro
             6-confirmation-page 8-finished-page; do
   [ -s "$work/shots/$page.png" ] || fail "no picture $page.png"
 done
-# The printed log: after its own heading, the program folder and every
-# file the installation put into the directory.
+# What the installation wrote is the end-to-end tests' business; here the
+# script must print the walker's copy of the log, without its CRs.
 log=$(sed -n '/^== its Install.log/,$p' "$work/out.txt")
-grep -A1 -x '{program folder}' <<<"$log" | grep -qx 'Lexovant' || fail "the log names no program folder Lexovant"
-for name in Lexovant.exe Uninst.exe ReadMe.txt LeesMij.txt 'Wordlists\English-Dutch\Travel.wdl' \
-            'Wordlists\English-German\Basics.wdl' English.lng Nederlands.lng; do
-  grep -qxF -- "$name" <<<"$log" || fail "the printed log does not name $name"
+for line in '{program folder}' 'Lexovant' '{program files}' 'Lexovant.exe' '{program folder files}'; do
+  grep -qxF -- "$line" <<<"$log" || fail "the printed log has no line $line"
 done
-grep -qx '{program folder files}' <<<"$log" || fail "the printed log has no shortcut section"
+grep -q $'\r' "$work/out.txt" && fail "the output keeps CRs"
 [ $failures = 0 ]
