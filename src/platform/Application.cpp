@@ -12,11 +12,17 @@ TApplication Application;
 
 namespace {
 
-// The application window: a close request on it (from the task bar) is a
-// close request on the main form.
-class TApplicationWindow : public TSynchronizeWindow {
+// The application window: a zero-sized top-level popup that owns the forms
+// and carries the program's task-bar button with the application title. A
+// close request on it (from the task bar) is a close request on the main
+// form.
+class TApplicationWindow : public TWindow {
 public:
-    using TSynchronizeWindow::TSynchronizeWindow;
+    explicit TApplicationWindow(const char* Title)
+    {
+        CreateHandle("LexovantApplication", nullptr, 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, Title,
+                     0, 0, 0, 0, nullptr);
+    }
 
 protected:
     LRESULT WindowProc(UINT Message, WPARAM WParam, LPARAM LParam) override
@@ -26,7 +32,7 @@ protected:
                 Main->Close();
             return 0;
         }
-        return TSynchronizeWindow::WindowProc(Message, WParam, LParam);
+        return TWindow::WindowProc(Message, WParam, LParam);
     }
 };
 

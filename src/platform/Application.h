@@ -1,6 +1,5 @@
 #pragma once
 // The application object: its title, the forms it owns, the message loop.
-#include "Synchronize.h"
 #include "Window.h"
 
 #include <memory>
@@ -15,7 +14,7 @@ public:
     std::string Title;
 
     // Initialises the common controls and makes the application window,
-    // which owns every form and serves Synchronize.
+    // which owns every form.
     void Initialize();
 
     // Creates a form once; it lives until Run ends. The first form created
@@ -40,15 +39,11 @@ public:
     // Ends the message loop.
     void Terminate();
 
-    // Runs Call on the user-interface thread and waits for it (see
-    // Synchronize.h). For worker threads.
-    void Synchronize(const std::function<void()>& Call) { AppWindow->Synchronize(Call); }
-
     HWND Handle() const { return AppWindow ? AppWindow->Handle() : nullptr; }
     TForm* GetMainForm() const { return MainForm; }
 
 private:
-    std::unique_ptr<TSynchronizeWindow> AppWindow;
+    std::unique_ptr<TWindow> AppWindow;
     std::vector<std::unique_ptr<TForm>> Forms;
     TForm* MainForm = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "Form.h"
 #include "Main.h"
 #include "SetupPars.h"
+#include "Thread.h"
 #include "Unit_ExitForm.h"
 #include "Unit_ExtractForm.h"
 #include "Unit_FullScreenForm.h"
@@ -37,6 +38,23 @@ constexpr TControlRow HostControls[] = {
 };
 constexpr TFormLayout HostForm = {"Forms host", 300, 140, TFormBorder::Dialog, HostControls};
 
+// Waits a while, so that the test can open a modal window first, then has
+// the label set on the user-interface thread.
+class TLateWorker : public TThread {
+public:
+    explicit TLateWorker(TLabel& Result) : Result(Result) {}
+
+protected:
+    void Execute() override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        Synchronize([this] { Result.SetText("synchronized"); });
+    }
+
+private:
+    TLabel& Result;
+};
+
 class THostForm : public TForm {
 public:
     THostForm() : TForm(HostForm)
@@ -46,13 +64,9 @@ public:
         Find<TButton>(FailButton).OnClick = [] { throw std::runtime_error("Something failed"); };
         Find<TButton>(FailWithStopButton).OnClick = [] { throw std::runtime_error("Already ends."); };
         Find<TButton>(WorkerButton).OnClick = [&Result] {
-            std::thread([&Result] {
-                try {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(700));
-                    Application.Synchronize([&Result] { Result.SetText("synchronized"); });
-                } catch (...) {
-                }
-            }).detach();
+            auto* Worker = new TLateWorker(Result);
+            Worker->FreeOnTerminate = true;
+            Worker->Start();
         };
     }
 };
