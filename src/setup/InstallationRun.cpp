@@ -21,6 +21,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace {
 
 // ExtractPars points at the run's log only while the log exists.
@@ -50,24 +52,26 @@ void TMainForm::RunInstallation()
     // is created in it.
     MakeSureDirectoryPathExists(CombinePath(SetupPars.InstallDir, "Install.log"));
     NativeFileSystem Files;
-    TLogFile Log(Files, SetupPars.InstallDir, SetupPars.ProgFolder, LanguagePack->LogHeaderText);
+    auto Log = std::make_unique<TLogFile>(Files, SetupPars.InstallDir, SetupPars.ProgFolder,
+                                          LanguagePack->LogHeaderText);
 
     int Result;
     {
-        TExtractParsScope Pars(Log, SetupPars.InstallDir);
+        TExtractParsScope Pars(*Log, SetupPars.InstallDir);
         Result = ExtractForm->ShowModal();
     }
     if (Result != ModalOk) {
-        // The log keeps what was extracted so far; the destructor ends it
-        // with its empty line, as a completed log would.
+        // The log keeps what was extracted so far, ended with its empty
+        // line as a completed log is, before the program goes.
+        Log.reset();
         SetupPars.CloseWithoutAsking = true;
         Close();
         return;
     }
 
-    CopyLanguagePacks(Log, !ExtractForm->OverwriteAll);
-    CreateShortcuts(Handle(), SetupPars.InstallDir, SetupPars.ProgFolder, Log);
-    Log.Close();
+    CopyLanguagePacks(*Log, !ExtractForm->OverwriteAll);
+    CreateShortcuts(Handle(), SetupPars.InstallDir, SetupPars.ProgFolder, *Log);
+    Log->Close();
     WriteSettings(SetupPars.LanguageName, SetupPars.InstallDir);
 
     SetupPars.CloseWithoutAsking = true;
