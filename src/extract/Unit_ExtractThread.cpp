@@ -120,6 +120,8 @@ void TExtractThread::RunStep(const std::function<void()>& Step)
             ~TTimed()
             {
                 auto Took = std::chrono::steady_clock::now() - Began;
+                Form.StepTime += Took;
+                ++Form.StepCount;
                 if (Took > Form.LongestStep)
                     Form.LongestStep = Took;
             }
