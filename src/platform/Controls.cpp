@@ -155,7 +155,7 @@ TProgressBar::TProgressBar(const TControlRow& Row, const TPlacement& Placement)
 
 void TProgressBar::SetPosition(int Position)
 {
-    SendMessageA(Handle(), PBM_SETPOS, Position, 0);
+    Change(PBM_SETPOS, Position);
 }
 
 int TProgressBar::Position() const
@@ -170,7 +170,45 @@ void TProgressBar::SetStep(int Step)
 
 void TProgressBar::StepIt()
 {
-    SendMessageA(Handle(), PBM_STEPIT, 0, 0);
+    Change(PBM_STEPIT, 0);
+}
+
+namespace {
+// Not the control's own timers (a marquee bar has one).
+constexpr UINT_PTR RepaintTimer = 0x4C52;
+}  // namespace
+
+void TProgressBar::Change(UINT Message, WPARAM WParam)
+{
+    SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(Handle(), Message, WParam, 0);
+    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    if (RepaintWaiting)
+        return;
+    auto Wait = std::chrono::ceil<std::chrono::milliseconds>(LastRepaint + RepaintInterval -
+                                                              std::chrono::steady_clock::now());
+    if (Wait.count() > 0 && SetTimer(Handle(), RepaintTimer, static_cast<UINT>(Wait.count()), nullptr))
+        RepaintWaiting = true;
+    else
+        Repaint();
+}
+
+void TProgressBar::Repaint()
+{
+    // Painted when the thread next has nothing else to do.
+    InvalidateRect(Handle(), nullptr, TRUE);
+    LastRepaint = std::chrono::steady_clock::now();
+}
+
+LRESULT TProgressBar::ControlProc(UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    if (Message == WM_TIMER && WParam == RepaintTimer) {
+        KillTimer(Handle(), RepaintTimer);
+        RepaintWaiting = false;
+        Repaint();
+        return 0;
+    }
+    return DefaultProc(Message, WParam, LParam);
 }
 
 TListBox::TListBox(const TControlRow& Row, const TPlacement& Placement, const TScale& Scale)
