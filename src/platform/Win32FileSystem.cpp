@@ -45,6 +45,11 @@ std::unique_ptr<FileWriter> NativeFileSystem::Create(const std::string& Path)
     return CreateFileForWriting(Path);
 }
 
+std::unique_ptr<FileWriter> NativeFileSystem::CreateNew(const std::string& Path)
+{
+    return CreateNewFileForWriting(Path);
+}
+
 void NativeFileSystem::MakeDirectories(const std::string& Path)
 {
     MakeSureDirectoryPathExists(Path);

@@ -70,6 +70,24 @@ TEST_F(FileSystemTest, CreatesTruncatesAndReads)
     EXPECT_EQ(ReadWholeFile(In("f.bin")), "ab");
 }
 
+TEST_F(FileSystemTest, CreatesNewOnlyWhereNothingIsInTheWay)
+{
+    auto Out = Files.CreateNew(In("new.txt"));
+    ASSERT_TRUE(Out);
+    Out->Write("n", 1);
+    Out->Close();
+    EXPECT_EQ(ReadWholeFile(In("new.txt")), "n");
+
+    Files.MakeDirectories(In("sub\\x"));
+    // Each leaves everything as it was, for the long way to decide.
+    EXPECT_FALSE(Files.CreateNew(In("new.txt")));
+    EXPECT_EQ(ReadWholeFile(In("new.txt")), "n");
+    EXPECT_FALSE(Files.CreateNew(In("sub")));
+    EXPECT_FALSE(Files.FileExists(In("sub")));
+    EXPECT_FALSE(Files.CreateNew(In("nodir\\x.txt")));
+    EXPECT_FALSE(Files.FileExists(In("nodir\\x.txt")));
+}
+
 TEST_F(FileSystemTest, MakesDirectoriesAndTellsFilesFromThem)
 {
     std::string Deep = In("a\\b\\c\\file.txt");
