@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <windowsx.h>
@@ -180,6 +181,10 @@ constexpr UINT_PTR RepaintTimer = 0x4C52;
 
 void TProgressBar::Change(UINT Message, WPARAM WParam)
 {
+    // Turning redraw off validates the bar: a repaint due for another
+    // reason (the dialog uncovered) must not be lost.
+    if (GetUpdateRect(Handle(), nullptr, FALSE))
+        WholeDue = true;
     SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
     SendMessageA(Handle(), Message, WParam, 0);
     SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
@@ -195,9 +200,34 @@ void TProgressBar::Change(UINT Message, WPARAM WParam)
 
 void TProgressBar::Repaint()
 {
-    // Painted when the thread next has nothing else to do.
-    InvalidateRect(Handle(), nullptr, TRUE);
+    // Painted when the thread next has nothing else to do; only the part
+    // that changed since the last repaint, which costs a fraction of the
+    // whole bar.
+    int Now = Position();
+    if (WholeDue) {
+        InvalidateRect(Handle(), nullptr, TRUE);
+    } else if (Now != PaintedPosition) {
+        RECT Span = SpanBetween(std::min(PaintedPosition, Now), std::max(PaintedPosition, Now));
+        InvalidateRect(Handle(), &Span, Now < PaintedPosition);
+    }
+    WholeDue = false;
+    PaintedPosition = Now;
     LastRepaint = std::chrono::steady_clock::now();
+}
+
+RECT TProgressBar::SpanBetween(int From, int To) const
+{
+    RECT Client;
+    GetClientRect(Handle(), &Client);
+    int Low = static_cast<int>(SendMessageA(Handle(), PBM_GETRANGE, TRUE, 0));
+    int High = static_cast<int>(SendMessageA(Handle(), PBM_GETRANGE, FALSE, 0));
+    int Width = Client.right - Client.left;
+    auto X = [&](int Position) { return Client.left + MulDiv(Width, Position - Low, std::max(1, High - Low)); };
+    // The bar is drawn in chunks, none wider than twice its height, up to
+    // the one that holds the position.
+    int Margin = 2 * (Client.bottom - Client.top);
+    return RECT{std::max<LONG>(Client.left, X(From) - Margin), Client.top,
+                std::min<LONG>(Client.right, X(To) + Margin), Client.bottom};
 }
 
 LRESULT TProgressBar::ControlProc(UINT Message, WPARAM WParam, LPARAM LParam)

@@ -92,9 +92,13 @@ private:
     // bar repainted now or once the interval since the last one is over.
     void Change(UINT Message, WPARAM WParam);
     void Repaint();
+    // The part of the bar that shows the positions From to To.
+    RECT SpanBetween(int From, int To) const;
 
     std::chrono::steady_clock::time_point LastRepaint{};
     bool RepaintWaiting = false;  // the timer will repaint
+    int PaintedPosition = 0;      // the position at the last repaint
+    bool WholeDue = false;        // the whole bar was due for a repaint
 };
 
 // Sorted list with extended selection, items of a fixed height.
