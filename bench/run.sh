@@ -54,11 +54,13 @@ for kind in "${cases[@]}"; do
   copy=$("$guirun" "$plain" copy "$(winpath "$payload")" 'C:\BenchCopy' 2>/dev/null | plainms)
   write=$("$guirun" "$plain" write "$(winpath "$payload")" 'C:\BenchWrite' 2>/dev/null | plainms)
   awk -v kind="$kind" -v files="$files" -v bytes="$bytes" -v volumes="$made" -v e="$extract" -v c="$copy" -v w="$write" \
-      -v peak="$(field "$report" peakworkingset)" -v step="$(field "$report" longeststep_us)" 'BEGIN {
+      -v peak="$(field "$report" peakworkingset)" -v step="$(field "$report" longeststep_us)" \
+      -v steps="$(field "$report" steps)" -v steptime="$(field "$report" steptime_us)" 'BEGIN {
     printf "%s: %d files, %d bytes, %d volumes\n", kind, files, bytes, volumes
     printf "  extraction %d ms; CopyFileA %d ms; CreateFileA+WriteFile %d ms\n", e, c, w
     printf "  ratio to CopyFileA %.2f; ratio to WriteFile %.2f\n", e / c, e / w
     printf "  peak working set of the dialog %.1f MiB; longest synchronised step %.1f ms\n", peak / 1048576, step / 1000
+    printf "  %d synchronised steps, together %d ms\n", steps, steptime / 1000
   }'
   rm -rf "$payload" "$medium"
 done

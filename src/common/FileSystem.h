@@ -35,6 +35,12 @@ public:
     virtual std::unique_ptr<FileReader> OpenRead(const std::string& Path) = 0;
     // Created anew, or truncated to 0 bytes; not shared with other openers.
     virtual std::unique_ptr<FileWriter> Create(const std::string& Path) = 0;
+    // Created as Create does, but only when nothing of that name exists and
+    // its directory does; otherwise, or on any failure, nothing (and nothing
+    // changed), and the caller takes the long way: MakeDirectories,
+    // FileExists, Create. The fast way for the usual new file, where the
+    // long way costs three more look-ups of the path.
+    virtual std::unique_ptr<FileWriter> CreateNew(const std::string& /*Path*/) { return nullptr; }
     // Makes every missing directory of Path up to its last "\". Failures are
     // not reported: they show when the file itself is created.
     virtual void MakeDirectories(const std::string& Path) = 0;

@@ -13,7 +13,7 @@ void TExtractSequence::Execute()
             Run([&] { Steps.FinishCancel(); });
             return;
         }
-        if (Sum < Total)
+        if (Sum < Total && !Counts.BarMoved)
             Run([&] { Steps.StepProgress(); });
     }
     Run([&] { Steps.FinishOk(); });
@@ -21,8 +21,11 @@ void TExtractSequence::Execute()
 
 bool TExtractSequence::CopyBudget(std::int32_t Budget, std::int64_t& Sum)
 {
+    const std::int64_t Total = Counts.TotalSize;
     while (Budget > 0) {
-        Run([&] { Steps.CopyPiece(std::min(Budget, PieceBytes)); });
+        std::int32_t Piece = std::min(Budget, PieceBytes);
+        bool EndsStep = Piece == Budget && Sum + Budget < Total;
+        Run([&] { Steps.CopyPiece(Piece, EndsStep); });
         if (Counts.CopyAborted || Terminated())
             return false;
         Budget -= Counts.StepDone;

@@ -11,6 +11,8 @@
 // A step's copying is handed over in pieces of at most PieceBytes bytes
 // (and, inside CopyPiece, of a bounded time), so that the user-interface
 // thread serves painting and input between pieces however large a step is.
+// The piece that ends a step moves the bar itself when it may, saving a
+// handover per step; otherwise StepProgress follows on its own.
 #include <cstdint>
 #include <functional>
 
@@ -19,6 +21,7 @@
 struct TExtractCounts {
     std::int32_t TotalSize = 0;
     std::int32_t StepDone = 0;       // bytes copied by the last piece
+    bool BarMoved = false;           // the last piece moved the bar
     bool VolumeExhausted = false;    // the current volume has no data left
     bool CopyAborted = false;        // the user gave up at an overwrite prompt
     bool VolumeMissing = false;      // the user gave up at the volume prompt
@@ -28,7 +31,11 @@ class TExtractSteps {
 public:
     virtual ~TExtractSteps() = default;
     virtual void InitExtraction() = 0;                      // opens Setup.d01, reads TotalSize
-    virtual void CopyPiece(std::int32_t Budget) = 0;        // at most Budget bytes
+    // At most Budget bytes. With EndsStep, copying all of Budget ends a
+    // progress step after which data is still due: the piece then moves the
+    // bar as StepProgress would and sets BarMoved, unless the worker is
+    // held (its next step must wait, and so must the bar).
+    virtual void CopyPiece(std::int32_t Budget, bool EndsStep) = 0;
     virtual void NextVolume() = 0;                          // the next volume, asking for it if missing
     virtual void StepProgress() = 0;                        // the bar one position on
     virtual void FinishOk() = 0;

@@ -126,10 +126,24 @@ TDataFile::Header TDataFile::PeekHeader()
     return Entry;
 }
 
-void TDataFile::BeginEntry(const Header& Entry)
+std::unique_ptr<FileWriter> TDataFile::CreateOutput(bool& OverwriteAll)
+{
+    // Nearly every file is new, in a directory that is there already: then
+    // one creation does it. Whatever is in the way, the long way: the
+    // directories, the existence test, the prompt.
+    if (std::unique_ptr<FileWriter> File = Output.Files.CreateNew(Output.OutputPath))
+        return File;
+    Output.Files.MakeDirectories(Output.OutputPath);
+    if (!OverwriteAll && Output.Files.FileExists(Output.OutputPath) &&
+        !ConfirmOverwrite(Output.Questions, Output.OverwriteText, Output.OutputPath, OverwriteAll))
+        return nullptr;
+    return Output.Files.Create(Output.OutputPath);
+}
+
+void TDataFile::BeginEntry(const Header& Entry, std::unique_ptr<FileWriter> File)
 {
     Start += Entry.Name.size() + 1 + 4;
-    Output.OutputFile = Output.Files.Create(Output.OutputPath);
+    Output.OutputFile = std::move(File);
     Output.BytesLeft = Entry.Length;
 }
 
@@ -173,11 +187,10 @@ bool TDataFile::CopyFiles(std::int32_t Budget, bool& OverwriteAll, std::int32_t&
                 break;
             LogFile.WriteLine(Entry.Name);
             Output.OutputPath = CombinePath(TargetDir, Entry.Name);
-            Output.Files.MakeDirectories(Output.OutputPath);
-            if (!OverwriteAll && Output.Files.FileExists(Output.OutputPath) &&
-                !ConfirmOverwrite(Output.Questions, Output.OverwriteText, Output.OutputPath, OverwriteAll))
+            std::unique_ptr<FileWriter> File = CreateOutput(OverwriteAll);
+            if (!File)
                 return false;
-            BeginEntry(Entry);
+            BeginEntry(Entry, std::move(File));
         } else if (Done >= Budget) {
             break;
         }

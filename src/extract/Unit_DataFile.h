@@ -92,8 +92,11 @@ private:
     // The next entry's header without consuming it; a FileError when it is
     // damaged or unsafe.
     Header PeekHeader();
-    // Steps over the header and creates OutputPath for the entry's data.
-    void BeginEntry(const Header& Entry);
+    // The file OutputPath, created anew; nothing when the user gave up at
+    // the overwrite prompt.
+    std::unique_ptr<FileWriter> CreateOutput(bool& OverwriteAll);
+    // Steps over the header; File takes the entry's data.
+    void BeginEntry(const Header& Entry, std::unique_ptr<FileWriter> File);
     // Copies Count bytes, or fewer once Deadline has passed (never none).
     std::int64_t CopyData(std::int64_t Count, const TDeadline& Deadline);
     void FinishFile();

@@ -37,9 +37,11 @@ public:
     bool CopyAborted = false;    // the user gave up at an overwrite prompt
     bool OverwriteAll = false;   // the worker's Yes to all, after every copy step
 
-    // The longest time one synchronised step kept the user-interface
-    // thread, for the benchmark.
+    // For the benchmark: the longest time one synchronised step kept the
+    // user-interface thread, the number of steps and their time together.
     std::chrono::steady_clock::duration LongestStep{};
+    std::chrono::steady_clock::duration StepTime{};
+    long StepCount = 0;
 
     // Set by the finishing steps; a finish that happens while the exit
     // question is open still closes the dialog.

@@ -51,7 +51,7 @@ public:
         Counts.VolumeExhausted = !DataFile->HoldsData();
     }
 
-    void CopyPiece(std::int32_t Budget) override
+    void CopyPiece(std::int32_t Budget, bool EndsStep) override
     {
         bool Ok = DataFile->CopyFiles(Budget, OverwriteAll, Counts.StepDone,
                                       std::chrono::steady_clock::now() + PieceTime);
@@ -59,6 +59,10 @@ public:
             Form.CopyAborted = Counts.CopyAborted = true;
         Form.OverwriteAll = OverwriteAll;
         Counts.VolumeExhausted = !DataFile->HoldsData();
+        // Held while the exit question is open: the bar waits with the worker.
+        Counts.BarMoved = Ok && EndsStep && Counts.StepDone == Budget && !ExtractThread.Suspended();
+        if (Counts.BarMoved)
+            StepProgress();
     }
 
     void NextVolume() override
@@ -120,6 +124,8 @@ void TExtractThread::RunStep(const std::function<void()>& Step)
             ~TTimed()
             {
                 auto Took = std::chrono::steady_clock::now() - Began;
+                Form.StepTime += Took;
+                ++Form.StepCount;
                 if (Took > Form.LongestStep)
                     Form.LongestStep = Took;
             }

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <windowsx.h>
@@ -155,7 +156,7 @@ TProgressBar::TProgressBar(const TControlRow& Row, const TPlacement& Placement)
 
 void TProgressBar::SetPosition(int Position)
 {
-    SendMessageA(Handle(), PBM_SETPOS, Position, 0);
+    Change(PBM_SETPOS, Position);
 }
 
 int TProgressBar::Position() const
@@ -170,7 +171,74 @@ void TProgressBar::SetStep(int Step)
 
 void TProgressBar::StepIt()
 {
-    SendMessageA(Handle(), PBM_STEPIT, 0, 0);
+    Change(PBM_STEPIT, 0);
+}
+
+namespace {
+// Not the control's own timers (a marquee bar has one).
+constexpr UINT_PTR RepaintTimer = 0x4C52;
+}  // namespace
+
+void TProgressBar::Change(UINT Message, WPARAM WParam)
+{
+    // Turning redraw off validates the bar: a repaint due for another
+    // reason (the dialog uncovered) must not be lost.
+    if (GetUpdateRect(Handle(), nullptr, FALSE))
+        WholeDue = true;
+    SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(Handle(), Message, WParam, 0);
+    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    if (RepaintWaiting)
+        return;
+    auto Wait = std::chrono::ceil<std::chrono::milliseconds>(LastRepaint + RepaintInterval -
+                                                              std::chrono::steady_clock::now());
+    if (Wait.count() > 0 && SetTimer(Handle(), RepaintTimer, static_cast<UINT>(Wait.count()), nullptr))
+        RepaintWaiting = true;
+    else
+        Repaint();
+}
+
+void TProgressBar::Repaint()
+{
+    // Painted when the thread next has nothing else to do; only the part
+    // that changed since the last repaint, which costs a fraction of the
+    // whole bar.
+    int Now = Position();
+    if (WholeDue) {
+        InvalidateRect(Handle(), nullptr, TRUE);
+    } else if (Now != PaintedPosition) {
+        RECT Span = SpanBetween(std::min(PaintedPosition, Now), std::max(PaintedPosition, Now));
+        InvalidateRect(Handle(), &Span, Now < PaintedPosition);
+    }
+    WholeDue = false;
+    PaintedPosition = Now;
+    LastRepaint = std::chrono::steady_clock::now();
+}
+
+RECT TProgressBar::SpanBetween(int From, int To) const
+{
+    RECT Client;
+    GetClientRect(Handle(), &Client);
+    int Low = static_cast<int>(SendMessageA(Handle(), PBM_GETRANGE, TRUE, 0));
+    int High = static_cast<int>(SendMessageA(Handle(), PBM_GETRANGE, FALSE, 0));
+    int Width = Client.right - Client.left;
+    auto X = [&](int Position) { return Client.left + MulDiv(Width, Position - Low, std::max(1, High - Low)); };
+    // The bar is drawn in chunks, none wider than twice its height, up to
+    // the one that holds the position.
+    int Margin = 2 * (Client.bottom - Client.top);
+    return RECT{std::max<LONG>(Client.left, X(From) - Margin), Client.top,
+                std::min<LONG>(Client.right, X(To) + Margin), Client.bottom};
+}
+
+LRESULT TProgressBar::ControlProc(UINT Message, WPARAM WParam, LPARAM LParam)
+{
+    if (Message == WM_TIMER && WParam == RepaintTimer) {
+        KillTimer(Handle(), RepaintTimer);
+        RepaintWaiting = false;
+        Repaint();
+        return 0;
+    }
+    return DefaultProc(Message, WParam, LParam);
 }
 
 TListBox::TListBox(const TControlRow& Row, const TPlacement& Placement, const TScale& Scale)

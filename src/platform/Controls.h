@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -69,13 +70,35 @@ public:
     TPanel(const TControlRow& Row, const TPlacement& Placement);
 };
 
+// The position changes at once; the bar is painted at most every
+// RepaintInterval, always up to its latest position. (The system's control
+// paints itself in full on every change, which costs more than a step of
+// the work it shows.)
 class TProgressBar : public TControl {
 public:
+    static constexpr std::chrono::milliseconds RepaintInterval{100};
+
     TProgressBar(const TControlRow& Row, const TPlacement& Placement);
     void SetPosition(int Position);
     int Position() const;
     void SetStep(int Step);
     void StepIt();
+
+protected:
+    LRESULT ControlProc(UINT Message, WPARAM WParam, LPARAM LParam) override;
+
+private:
+    // Sends Message with the control's own repaint held back, then has the
+    // bar repainted now or once the interval since the last one is over.
+    void Change(UINT Message, WPARAM WParam);
+    void Repaint();
+    // The part of the bar that shows the positions From to To.
+    RECT SpanBetween(int From, int To) const;
+
+    std::chrono::steady_clock::time_point LastRepaint{};
+    bool RepaintWaiting = false;  // the timer will repaint
+    int PaintedPosition = 0;      // the position at the last repaint
+    bool WholeDue = false;        // the whole bar was due for a repaint
 };
 
 // Sorted list with extended selection, items of a fixed height.

@@ -43,15 +43,15 @@ private:
     std::int64_t Length_ = 0;
 };
 
+HANDLE CreateForWriting(const std::string& Path, DWORD Disposition)
+{
+    return CreateFileA(Path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, Disposition, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+}
+
 class Win32FileWriter : public FileWriter {
 public:
-    explicit Win32FileWriter(const std::string& Path) : Path(Path)
-    {
-        File = FileHandle(CreateFileA(Path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!File.Valid())
-            Fail("Could not create", Path);
-    }
+    Win32FileWriter(const std::string& Path, FileHandle Created) : Path(Path), File(std::move(Created)) {}
 
     void Write(const char* Data, std::size_t Size) override
     {
@@ -88,5 +88,16 @@ std::unique_ptr<FileReader> OpenFileForReading(const std::string& Path)
 
 std::unique_ptr<FileWriter> CreateFileForWriting(const std::string& Path)
 {
-    return std::make_unique<Win32FileWriter>(Path);
+    FileHandle File(CreateForWriting(Path, CREATE_ALWAYS));
+    if (!File.Valid())
+        Fail("Could not create", Path);
+    return std::make_unique<Win32FileWriter>(Path, std::move(File));
+}
+
+std::unique_ptr<FileWriter> CreateNewFileForWriting(const std::string& Path)
+{
+    FileHandle File(CreateForWriting(Path, CREATE_NEW));
+    if (!File.Valid())
+        return nullptr;
+    return std::make_unique<Win32FileWriter>(Path, std::move(File));
 }

@@ -10,3 +10,6 @@
 std::unique_ptr<FileReader> OpenFileForReading(const std::string& Path);
 // Created anew or truncated, read and write access, not shared.
 std::unique_ptr<FileWriter> CreateFileForWriting(const std::string& Path);
+// The same, only when nothing of that name exists; nothing otherwise or on
+// any failure.
+std::unique_ptr<FileWriter> CreateNewFileForWriting(const std::string& Path);

@@ -23,11 +23,14 @@ bool FindFile::Next()
 std::int32_t FileStampOf(const std::string& Path)
 {
     FindFile Search(Path);
-    if (!Search.Found())
-        return 0;
+    return Search.Found() ? FileStampOfTime(Search.Data().ftLastWriteTime) : 0;
+}
+
+std::int32_t FileStampOfTime(const FILETIME& LastWrite)
+{
     FILETIME Local;
     WORD Date, Time;
-    if (!FileTimeToLocalFileTime(&Search.Data().ftLastWriteTime, &Local) || !FileTimeToDosDateTime(&Local, &Date, &Time))
+    if (!FileTimeToLocalFileTime(&LastWrite, &Local) || !FileTimeToDosDateTime(&Local, &Date, &Time))
         return 0;
     return PackFileStamp(Date, Time);
 }

@@ -31,3 +31,5 @@ private:
 // any attributes: its last-write time made local and packed as MS-DOS date
 // and time. 0 when nothing is found or the time cannot be packed.
 std::int32_t FileStampOf(const std::string& Path);
+// The file stamp of a last-write time; 0 when it cannot be packed.
+std::int32_t FileStampOfTime(const FILETIME& LastWrite);

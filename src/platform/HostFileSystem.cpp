@@ -66,12 +66,7 @@ private:
 
 class HostFileWriter : public FileWriter {
 public:
-    explicit HostFileWriter(const std::string& Path) : Path(Path)
-    {
-        Descriptor = open(HostPath(Path).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (Descriptor < 0)
-            Fail("Could not create", Path);
-    }
+    HostFileWriter(const std::string& Path, int Descriptor) : Path(Path), Descriptor(Descriptor) {}
     ~HostFileWriter() override
     {
         if (Descriptor >= 0)
@@ -114,7 +109,18 @@ std::unique_ptr<FileReader> NativeFileSystem::OpenRead(const std::string& Path)
 
 std::unique_ptr<FileWriter> NativeFileSystem::Create(const std::string& Path)
 {
-    return std::make_unique<HostFileWriter>(Path);
+    int Descriptor = open(HostPath(Path).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (Descriptor < 0)
+        Fail("Could not create", Path);
+    return std::make_unique<HostFileWriter>(Path, Descriptor);
+}
+
+std::unique_ptr<FileWriter> NativeFileSystem::CreateNew(const std::string& Path)
+{
+    int Descriptor = open(HostPath(Path).c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (Descriptor < 0)
+        return nullptr;
+    return std::make_unique<HostFileWriter>(Path, Descriptor);
 }
 
 void NativeFileSystem::MakeDirectories(const std::string& Path)

@@ -8,6 +8,7 @@ class NativeFileSystem : public FileSystem {
 public:
     std::unique_ptr<FileReader> OpenRead(const std::string& Path) override;
     std::unique_ptr<FileWriter> Create(const std::string& Path) override;
+    std::unique_ptr<FileWriter> CreateNew(const std::string& Path) override;
     void MakeDirectories(const std::string& Path) override;
     bool FileExists(const std::string& Path) override;
     std::int32_t FileStamp(const std::string& Path) override;

@@ -182,6 +182,12 @@ void TThreadHandle::Resume()
     Control->Changed.notify_all();
 }
 
+bool TThreadHandle::Suspended() const
+{
+    std::lock_guard<std::mutex> Guard(Control->Lock);
+    return Control->Suspended;
+}
+
 void TThreadHandle::Terminate()
 {
     std::lock_guard<std::mutex> Guard(Control->Lock);

@@ -39,6 +39,8 @@ public:
 
     void Suspend();
     void Resume();
+    // Suspend was called and Resume not since: the worker starts no step.
+    bool Suspended() const;
     void Terminate();
     // Waits until the worker's body has ended, serving steps meanwhile when
     // called on the user-interface thread.

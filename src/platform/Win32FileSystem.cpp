@@ -45,6 +45,11 @@ std::unique_ptr<FileWriter> NativeFileSystem::Create(const std::string& Path)
     return CreateFileForWriting(Path);
 }
 
+std::unique_ptr<FileWriter> NativeFileSystem::CreateNew(const std::string& Path)
+{
+    return CreateNewFileForWriting(Path);
+}
+
 void NativeFileSystem::MakeDirectories(const std::string& Path)
 {
     MakeSureDirectoryPathExists(Path);
@@ -58,7 +63,14 @@ bool NativeFileSystem::FileExists(const std::string& Path)
 
 std::int32_t NativeFileSystem::FileStamp(const std::string& Path)
 {
-    return FileStampOf(Path);
+    // The same last-write time that a directory search finds (the removal
+    // compares the two), read from the file's own attributes: a search
+    // opens, reads and closes the directory, which costs a third of the
+    // time of writing a small file.
+    WIN32_FILE_ATTRIBUTE_DATA Data;
+    if (!GetFileAttributesExA(Path.c_str(), GetFileExInfoStandard, &Data))
+        return 0;
+    return FileStampOfTime(Data.ftLastWriteTime);
 }
 
 std::vector<std::string> NativeFileSystem::ListFiles(const std::string& Dir)

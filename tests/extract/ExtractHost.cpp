@@ -7,7 +7,8 @@
 //
 // Writes REPORT_FILE once the dialog has closed and the log is closed:
 //   result 1|2, overwriteall 0|1, position N (the bar), ms N (the dialog),
-//   longeststep_us N, peakworkingset N (bytes), pagefileusage_peak N
+//   longeststep_us N, steps N, steptime_us N (all steps together),
+//   peakworkingset N (bytes), pagefileusage_peak N
 // The exit status is the dialog's result.
 #include "Application.h"
 #include "NativeFileSystem.h"
@@ -81,11 +82,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         if (!Out)
             throw std::runtime_error("Cannot write " + Report);
         using std::chrono::duration_cast;
-        std::fprintf(Out, "result %d\noverwriteall %d\nposition %d\nms %lld\nlongeststep_us %lld\n"
-                          "peakworkingset %lu\npagefileusage_peak %lu\n",
+        std::fprintf(Out, "result %d\noverwriteall %d\nposition %d\nms %lld\nlongeststep_us %lld\nsteps %ld\n"
+                          "steptime_us %lld\npeakworkingset %lu\npagefileusage_peak %lu\n",
                      Result, ExtractForm->OverwriteAll ? 1 : 0, ExtractForm->ProgressBar.Position(),
                      static_cast<long long>(duration_cast<std::chrono::milliseconds>(Took).count()),
                      static_cast<long long>(duration_cast<std::chrono::microseconds>(ExtractForm->LongestStep).count()),
+                     ExtractForm->StepCount,
+                     static_cast<long long>(duration_cast<std::chrono::microseconds>(ExtractForm->StepTime).count()),
                      static_cast<unsigned long>(Memory.PeakWorkingSetSize),
                      static_cast<unsigned long>(Memory.PeakPagefileUsage));
         std::fclose(Out);

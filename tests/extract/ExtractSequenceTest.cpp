@@ -20,7 +20,7 @@ public:
         Counts.TotalSize = Total;
         Counts.VolumeExhausted = Volumes.empty() || Volumes[0] == 0;
     }
-    void CopyPiece(std::int32_t Budget) override
+    void CopyPiece(std::int32_t Budget, bool EndsStep) override
     {
         ++Pieces;
         LargestPiece = std::max(LargestPiece, Budget);
@@ -31,6 +31,9 @@ public:
         Counts.StepDone = Count;
         Counts.VolumeExhausted = Position == Volumes[Volume];
         Counts.CopyAborted = AbortAtPiece == Pieces;
+        Counts.BarMoved = EndsStep && Count == Budget && !Held;
+        if (Counts.BarMoved)
+            ++Progress;
     }
     void NextVolume() override
     {
@@ -58,6 +61,7 @@ public:
     int AbortAtPiece = -1;
     int MissingVolume = -1;
     std::int32_t SlowPieceLimit = INT32_MAX;  // a piece cut short by its time limit
+    bool Held = false;                        // pieces may not move the bar
     std::string Log;
 };
 
@@ -65,12 +69,17 @@ struct Extraction {
     Extraction(std::int32_t Total, std::vector<std::int32_t> Volumes) : Chain(Total, std::move(Volumes), Counts) {}
     void Go(std::int32_t PieceBytes = 4 * 1024 * 1024, bool Stop = false)
     {
-        TExtractSequence Sequence{Chain, Counts, [](const std::function<void()>& Step) { Step(); },
+        TExtractSequence Sequence{Chain, Counts,
+                                  [this](const std::function<void()>& Step) {
+                                      ++Handovers;
+                                      Step();
+                                  },
                                   [Stop] { return Stop; }, PieceBytes};
         Sequence.Execute();
     }
     TExtractCounts Counts;
     FakeChain Chain;
+    int Handovers = 0;
 };
 
 TEST(ExtractSequence, ProgressStepsByTheRemainderOfTheTotal)
@@ -138,6 +147,36 @@ TEST(ExtractSequence, StepsAreHandedOverInBoundedPieces)
     EXPECT_EQ(Slow.Chain.Log, "init ok");
     EXPECT_EQ(Slow.Chain.Copied, 1000);
     EXPECT_EQ(Slow.Chain.Progress, 99);
+}
+
+TEST(ExtractSequence, ThePieceThatEndsAStepMovesTheBarUnlessHeld)
+{
+    struct Case {
+        const char* What;
+        std::vector<std::int32_t> Volumes;
+        std::int32_t PieceBytes;
+        std::int32_t SlowPieceLimit;
+        bool Held;
+        int Handovers;  // init, the pieces, the volume changes, the bar steps of their own, ok
+    } const Cases[] = {
+        {"one piece a step", {10000}, 1 << 20, INT32_MAX, false, 1 + 100 + 1},
+        {"held: the bar steps on its own", {10000}, 1 << 20, INT32_MAX, true, 1 + 100 + 99 + 1},
+        {"four pieces a step", {10000}, 25, INT32_MAX, false, 1 + 400 + 1},
+        {"pieces cut short by time", {10000}, 1 << 20, 30, false, 1 + 400 + 1},
+        // Step 25 ends exactly at the end of the first volume; step 26 finds
+        // it exhausted: an empty piece, the change, the piece that ends it.
+        {"volume changes", {2500, 7500}, 1 << 20, INT32_MAX, false, 1 + 101 + 1 + 1},
+        {"a step across a change", {2550, 7450}, 1 << 20, INT32_MAX, false, 1 + 101 + 1 + 1},
+    };
+    for (const Case& C : Cases) {
+        Extraction R(10000, C.Volumes);
+        R.Chain.SlowPieceLimit = C.SlowPieceLimit;
+        R.Chain.Held = C.Held;
+        R.Go(C.PieceBytes);
+        EXPECT_EQ(R.Chain.Progress, 99) << C.What;
+        EXPECT_EQ(R.Chain.Copied, 10000) << C.What;
+        EXPECT_EQ(R.Handovers, C.Handovers) << C.What;
+    }
 }
 
 TEST(ExtractSequence, GivingUpEndsWithCancel)

@@ -77,6 +77,15 @@ std::unique_ptr<FileWriter> MemoryFiles::Create(const std::string& Path)
     return std::make_unique<MemoryWriter>(*this, Path);
 }
 
+std::unique_ptr<FileWriter> MemoryFiles::CreateNew(const std::string& Path)
+{
+    std::string::size_type Cut = Path.rfind('\\');
+    bool DirectoryThere = Cut == std::string::npos || Cut <= 2 || Directories.count(Path.substr(0, Cut));
+    if (Files.count(Path) || Directories.count(Path) || !DirectoryThere)
+        return nullptr;
+    return Create(Path);
+}
+
 void MemoryFiles::MakeDirectories(const std::string& Path)
 {
     for (std::string::size_type Cut = Path.find('\\', 3); Cut != std::string::npos; Cut = Path.find('\\', Cut + 1))

@@ -25,6 +25,7 @@ public:
 
     std::unique_ptr<FileReader> OpenRead(const std::string& Path) override;
     std::unique_ptr<FileWriter> Create(const std::string& Path) override;
+    std::unique_ptr<FileWriter> CreateNew(const std::string& Path) override;
     void MakeDirectories(const std::string& Path) override;
     bool FileExists(const std::string& Path) override;
     std::int32_t FileStamp(const std::string& Path) override;
