@@ -5,6 +5,7 @@
 // step ends the run there and leaves the wizard on the confirmation page.
 #include "DirectoryPath.h"
 #include "FindFile.h"
+#include "FormQuestions.h"
 #include "Main.h"
 #include "NativeFileSystem.h"
 #include "OverwritePrompt.h"
@@ -13,7 +14,6 @@
 #include "Unit_ExtractForm.h"
 #include "Unit_LanguagePack.h"
 #include "Unit_Logfile.h"
-#include "Unit_OverwriteForm.h"
 #include "Unit_Paths.h"
 #include "Unit_Settings.h"
 #include "Unit_Shortcuts.h"
@@ -25,7 +25,7 @@
 
 namespace {
 
-// ExtractPars points at the run's log only while the log exists.
+// ExtractPars points at the run's log only while the progress dialog runs.
 class TExtractParsScope {
 public:
     TExtractParsScope(TLogFile& Log, const std::string& TargetDir)
@@ -89,12 +89,11 @@ void TMainForm::CopyLanguagePacks(TLogFile& Log, bool Ask)
         // While asking, an existing pack makes the first copy fail; any
         // other failure is asked about the same way.
         if (!CopyFileA(Source.c_str(), Destination.c_str(), Ask) && Ask) {
-            OverwriteForm->OverwriteLabel.SetText(OverwritePromptText(LanguagePack->OverwriteText, File));
-            switch (OverwriteForm->ShowModal()) {
-            case ModalYesToAll:
+            switch (TFormQuestions().AskOverwrite(OverwritePromptText(LanguagePack->OverwriteText, File))) {
+            case ExtractQuestions::YesToAll:
                 Ask = false;
                 [[fallthrough]];
-            case ModalOk:
+            case ExtractQuestions::Yes:
                 CopyFileA(Source.c_str(), Destination.c_str(), FALSE);
                 break;
             default:

@@ -5,6 +5,7 @@
 #include "ControlIds.h"
 #include "DemoIds.h"
 #include "Driver.h"
+#include "FileChecks.h"
 #include "InstallMedium.h"
 
 #include <windows.h>
@@ -76,11 +77,6 @@ void MakeOld(const std::string& Path)
     CloseHandle(File);
 }
 
-bool Exists(const std::string& Path)
-{
-    return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // The log's lines; the CR LF after the last one ends it.
 std::vector<std::string> LogLines(const std::string& InstallDir)
 {
@@ -106,13 +102,6 @@ std::string Stamp(const std::string& Path)
     FileTimeToLocalFileTime(&Data.ftLastWriteTime, &Local);
     FileTimeToDosDateTime(&Local, &Date, &Time);
     return std::to_string(static_cast<std::int32_t>((static_cast<std::uint32_t>(Date) << 16) | Time));
-}
-
-std::string ProgramsFolder()
-{
-    char Path[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(nullptr, Path, CSIDL_PROGRAMS, FALSE);
-    return Path;
 }
 
 std::optional<std::string> RegistryString(HKEY Root, const std::string& Key, const std::string& Name)

@@ -3,6 +3,7 @@
 // directory and program-folder pages, the folder tree and the confirmation.
 #include "ControlIds.h"
 #include "Driver.h"
+#include "FileChecks.h"
 #include "SetupFolder.h"
 
 #include <shlobj.h>
@@ -56,18 +57,6 @@ void Screenshot(const char* Name)
         WaitUntil([] { return false; }, 600);
         EXPECT_TRUE(SaveScreenshot(CaptureScreen(), WindowsPath(Shots) + "\\" + Name + ".bmp"));
     }
-}
-
-bool Exists(const std::string& Path)
-{
-    return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ProgramsFolder()
-{
-    char Path[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(nullptr, Path, CSIDL_PROGRAMS, TRUE);
-    return Path;
 }
 
 // The paths of the children of Node, in the tree's order, as selecting
