@@ -1,18 +1,13 @@
 #include "OverwritePrompt.h"
 
 #include "ExtractQuestions.h"
+#include "Placeholder.h"
 
 std::string OverwritePromptText(const std::string& OverwriteText, const std::string& Path)
 {
     std::string::size_type Cut = Path.find_last_of("\\:");
     std::string Name = Cut == std::string::npos ? Path : Path.substr(Cut + 1);
-    const std::string Placeholder = "%f%";
-    std::string Text;
-    std::string::size_type From = 0;
-    for (std::string::size_type At; (At = OverwriteText.find(Placeholder, From)) != std::string::npos;
-         From = At + Placeholder.size())
-        Text += OverwriteText.substr(From, At - From) + Name;
-    return Text + OverwriteText.substr(From);
+    return ReplacePlaceholder(OverwriteText, "%f%", Name);
 }
 
 bool ConfirmOverwrite(ExtractQuestions& Questions, const std::string& OverwriteText, const std::string& Path,

@@ -1,5 +1,6 @@
 #include "VolumePrompt.h"
 
+#include "Placeholder.h"
 #include "Unit_LanguagePack.h"
 
 #include <windows.h>
@@ -43,15 +44,7 @@ struct TCaptionHook {
 
 std::string VolumePromptText(const std::string& DiskText, int VolumeNumber)
 {
-    const std::string Placeholder = "%dn%", Number = std::to_string(VolumeNumber);
-    std::string Text;
-    for (std::size_t At = 0;;) {
-        std::size_t Found = DiskText.find(Placeholder, At);
-        if (Found == std::string::npos)
-            return Text + DiskText.substr(At);
-        Text += DiskText.substr(At, Found - At) + Number;
-        At = Found + Placeholder.size();
-    }
+    return ReplacePlaceholder(DiskText, "%dn%", std::to_string(VolumeNumber));
 }
 
 bool AskForVolume(const std::string& Text)

@@ -4,6 +4,7 @@
 #include "ErrorBox.h"
 #include "FindFile.h"
 #include "Main.h"
+#include "Placeholder.h"
 #include "ProgramFile.h"
 #include "SetupPars.h"
 #include "Unit_ExitForm.h"
@@ -17,15 +18,6 @@
 #include <memory>
 
 namespace {
-
-// Every occurrence of Placeholder, case-sensitively.
-std::string ReplaceAll(std::string Text, const std::string& Placeholder, const std::string& Value)
-{
-    for (std::string::size_type At = Text.find(Placeholder); At != std::string::npos;
-         At = Text.find(Placeholder, At + Value.size()))
-        Text.replace(At, Placeholder.size(), Value);
-    return Text;
-}
 
 const char* const ProductVersion = "1.0";
 
@@ -117,7 +109,7 @@ void TMainForm::ApplyLanguageTexts()
     NextButton.SetText(Pack.NextButtonText);
     CancelButton.SetText(Pack.CancelButtonText);
     FinishButton.SetText(Pack.FinishButtonText);
-    WelcomeLabel.SetText(ReplaceAll(Pack.WelcomeText, "%v%", ProductVersion));
+    WelcomeLabel.SetText(ReplacePlaceholder(Pack.WelcomeText, "%v%", ProductVersion));
     BeforeLicenceLabel.SetText(Pack.BeforeLicenceText);
     LicenceMemo.SetText(Pack.LicenceText);
     AfterLicenceLabel.SetText(Pack.AfterLicenceText);
