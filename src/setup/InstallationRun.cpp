@@ -21,8 +21,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 namespace {
 
 // ExtractPars points at the run's log only while the progress dialog runs.
@@ -48,30 +46,28 @@ void TMainForm::RunInstallation()
         // failed must not look for it a second time.
         SetupPars.PrevInstallFound = false;
     }
-    // Not tested: a directory that could not be made shows when the log
-    // is created in it.
+    // Its result is not looked at: a directory that could not be made
+    // shows when the log is created in it.
     MakeSureDirectoryPathExists(CombinePath(SetupPars.InstallDir, "Install.log"));
     NativeFileSystem Files;
-    auto Log = std::make_unique<TLogFile>(Files, SetupPars.InstallDir, SetupPars.ProgFolder,
-                                          LanguagePack->LogHeaderText);
+    TLogFile Log(Files, SetupPars.InstallDir, SetupPars.ProgFolder, LanguagePack->LogHeaderText);
 
     int Result;
     {
-        TExtractParsScope Pars(*Log, SetupPars.InstallDir);
+        TExtractParsScope Pars(Log, SetupPars.InstallDir);
         Result = ExtractForm->ShowModal();
     }
     if (Result != ModalOk) {
-        // The log keeps what was extracted so far, ended with its empty
-        // line as a completed log is, before the program goes.
-        Log.reset();
+        // Closing only posts the end of the program: the log, with what
+        // was extracted so far, is ended by its destructor on the way out.
         SetupPars.CloseWithoutAsking = true;
         Close();
         return;
     }
 
-    CopyLanguagePacks(*Log, !ExtractForm->OverwriteAll);
-    CreateShortcuts(Handle(), SetupPars.InstallDir, SetupPars.ProgFolder, *Log);
-    Log->Close();
+    CopyLanguagePacks(Log, !ExtractForm->OverwriteAll);
+    CreateShortcuts(Handle(), SetupPars.InstallDir, SetupPars.ProgFolder, Log);
+    Log.Close();
     WriteSettings(SetupPars.LanguageName, SetupPars.InstallDir);
 
     SetupPars.CloseWithoutAsking = true;

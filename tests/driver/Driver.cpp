@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <stdexcept>
 #include <thread>
 
@@ -100,8 +99,7 @@ std::string RequiredEnvironment(const char* Name)
     return Value;
 }
 
-TProgram::TProgram(const std::string& Program, const std::string& Arguments, const std::string& WorkDir,
-                   const std::vector<std::string>& ExtraEnvironment)
+TProgram::TProgram(const std::string& Program, const std::string& Arguments, const std::string& WorkDir)
 {
     std::string CommandLine = "\"" + Program + "\"" + (Arguments.empty() ? "" : " " + Arguments);
     std::string Directory = WorkDir;
@@ -109,30 +107,10 @@ TProgram::TProgram(const std::string& Program, const std::string& Arguments, con
         std::string::size_type Cut = Program.find_last_of("\\/");
         Directory = Cut == std::string::npos ? "." : Program.substr(0, Cut);
     }
-    std::string Block;
-    if (!ExtraEnvironment.empty()) {
-        char* Own = GetEnvironmentStringsA();
-        // An extra entry replaces this process's entry of the same name.
-        auto Replaced = [&](const char* Entry) {
-            for (const std::string& Extra : ExtraEnvironment) {
-                std::string::size_type Equals = Extra.find('=');
-                if (_strnicmp(Entry, Extra.c_str(), Equals + 1) == 0)
-                    return true;
-            }
-            return false;
-        };
-        for (const char* Entry = Own; *Entry; Entry += std::strlen(Entry) + 1)
-            if (!Replaced(Entry))
-                Block.append(Entry).push_back('\0');
-        FreeEnvironmentStringsA(Own);
-        for (const std::string& Entry : ExtraEnvironment)
-            Block.append(Entry).push_back('\0');
-        Block.push_back('\0');
-    }
     STARTUPINFOA Startup{};
     Startup.cb = sizeof Startup;
     if (!CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0,
-                        Block.empty() ? nullptr : Block.data(), Directory.c_str(), &Startup, &Info))
+                        nullptr, Directory.c_str(), &Startup, &Info))
         throw std::runtime_error("Could not start " + Program + " (error " + std::to_string(GetLastError()) + ")");
 }
 

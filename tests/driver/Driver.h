@@ -26,10 +26,9 @@ std::string RequiredEnvironment(const char* Name);
 class TProgram {
 public:
     // Starts Program with the given command-line arguments in WorkDir (the
-    // program's own directory when empty). ExtraEnvironment entries
-    // ("NAME=value") are added to this process's environment.
+    // program's own directory when empty).
     explicit TProgram(const std::string& Program, const std::string& Arguments = {},
-                      const std::string& WorkDir = {}, const std::vector<std::string>& ExtraEnvironment = {});
+                      const std::string& WorkDir = {});
     TProgram(const TProgram&) = delete;
     TProgram& operator=(const TProgram&) = delete;
     ~TProgram();

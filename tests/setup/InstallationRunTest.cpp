@@ -7,6 +7,8 @@
 #include "Driver.h"
 #include "FileChecks.h"
 #include "InstallMedium.h"
+#include "ShellLink.h"
+#include "TempDir.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -17,7 +19,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -32,12 +33,6 @@ const std::string OverwriteCaption = "Replace file";
 const std::string ExitCaption = "Exit Setup";
 const std::vector<std::string> ShortcutNames = {"Lexovant.lnk", "Read me.lnk", "Uninstall Lexovant.lnk"};
 const std::vector<std::string> ShortcutTargets = {"Lexovant.exe", "ReadMe.txt", "Uninst.exe"};
-
-std::string ReadFile(const std::string& Path)
-{
-    std::ifstream In(Path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-}
 
 // Whether two files hold the same bytes, read a block at a time (the large
 // payloads do not fit twice into a 32-bit process).
@@ -58,12 +53,6 @@ bool SameBytes(const std::string& Path, const std::string& Original)
     }
 }
 
-void WriteFile(const std::string& Path, const std::string& Bytes)
-{
-    fs::create_directories(fs::path(Path).parent_path());
-    std::ofstream(Path, std::ios::binary) << Bytes;
-}
-
 // Gives Path a last-write time long past, so that its stamp differs from
 // the one any run of today recorded.
 void MakeOld(const std::string& Path)
@@ -80,7 +69,7 @@ void MakeOld(const std::string& Path)
 // The log's lines; the CR LF after the last one ends it.
 std::vector<std::string> LogLines(const std::string& InstallDir)
 {
-    std::string Text = ReadFile(InstallDir + "\\Install.log");
+    std::string Text = ReadWholeFile(InstallDir + "\\Install.log");
     std::vector<std::string> Lines;
     std::string::size_type From = 0;
     for (std::string::size_type End; (End = Text.find("\r\n", From)) != std::string::npos; From = End + 2)
@@ -126,32 +115,6 @@ std::string DefaultDirectory()
 const std::string DefaultDir = DefaultDirectory();
 
 const std::string UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lexovant";
-
-// A shell link's target and working directory, read back through the shell.
-struct TLinkView {
-    std::string Path, WorkingDirectory;
-};
-std::optional<TLinkView> ReadShortcut(const std::string& LinkPath)
-{
-    IShellLinkA* Link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&Link))))
-        return std::nullopt;
-    std::optional<TLinkView> Result;
-    IPersistFile* File = nullptr;
-    if (SUCCEEDED(Link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&File)))) {
-        std::wstring Wide(LinkPath.begin(), LinkPath.end());
-        if (SUCCEEDED(File->Load(Wide.c_str(), STGM_READ))) {
-            char Path[MAX_PATH] = {}, Dir[MAX_PATH] = {};
-            Link->GetPath(Path, MAX_PATH, nullptr, SLGP_RAWPATH);
-            Link->GetWorkingDirectory(Dir, MAX_PATH);
-            Result = TLinkView{Path, Dir};
-        }
-        File->Release();
-    }
-    Link->Release();
-    return Result;
-}
 
 // One run of Setup.exe from the medium's folder, walked as a user walks it.
 class TSetupRun {
@@ -262,10 +225,10 @@ void ExpectInstalled(const TInstallMedium& Medium, const std::string& Dir,
     EXPECT_EQ(LogLines(Dir), Expected);
 
     for (std::size_t I = 0; I < ShortcutNames.size(); ++I) {
-        auto Link = ReadShortcut(Folder + "\\" + ShortcutNames[I]);
-        ASSERT_TRUE(Link) << ShortcutNames[I];
-        EXPECT_EQ(Link->Path, Dir + "\\" + ShortcutTargets[I]);
-        EXPECT_EQ(Link->WorkingDirectory, Dir);
+        TShellLink Link;
+        ASSERT_EQ(Link.Load(Folder + "\\" + ShortcutNames[I]), S_OK) << ShortcutNames[I];
+        EXPECT_EQ(Link.Path(), Dir + "\\" + ShortcutTargets[I]);
+        EXPECT_EQ(Link.WorkingDirectory(), Dir);
     }
 
     EXPECT_EQ(RegistryString(HKEY_LOCAL_MACHINE, "Software\\Lexovant", "Language"), "English");
@@ -314,7 +277,7 @@ TEST_F(Installation, FirstInstallation)
     InstallWithDefaults();
     ExpectInstalled(Medium, DefaultDir);
     for (const char* Pack : {"English", "Nederlands"})
-        EXPECT_EQ(ReadFile(DefaultDir + "\\" + Pack + ".lng"), TSetupFolder::PackBytes(Pack)) << Pack;
+        EXPECT_EQ(ReadWholeFile(DefaultDir + "\\" + Pack + ".lng"), TSetupFolder::PackBytes(Pack)) << Pack;
 }
 
 TEST_F(Installation, TheProgramStartsFromItsShortcutAndOnAWordList)
@@ -352,10 +315,10 @@ TEST_F(Installation, SecondInstallationOverTheFirst)
     InstallWithDefaults();
     // The user changed one word list since.
     const std::string Changed = "Wordlists\\English-Dutch\\Basics.wdl";
-    WriteFile(DefaultDir + "\\" + Changed, "my own words\r\n");
+    WriteWholeFile(DefaultDir + "\\" + Changed, "my own words\r\n");
     MakeOld(DefaultDir + "\\" + Changed);
     // A file of the old installation that the user added is not the run's.
-    WriteFile(DefaultDir + "\\Notes.txt", "mine\r\n");
+    WriteWholeFile(DefaultDir + "\\Notes.txt", "mine\r\n");
 
     TSetupRun Run(Medium);
     Run.ToConfirmation();
@@ -367,7 +330,7 @@ TEST_F(Installation, SecondInstallationOverTheFirst)
     Run.AnswerOverwrite("Basics.wdl", OverwriteFormId::YesButton);
     Run.ExpectFinishedThenFinish();
     ExpectInstalled(Medium, DefaultDir);
-    EXPECT_EQ(ReadFile(DefaultDir + "\\Notes.txt"), "mine\r\n");
+    EXPECT_EQ(ReadWholeFile(DefaultDir + "\\Notes.txt"), "mine\r\n");
 }
 
 
@@ -439,10 +402,10 @@ protected:
     void SetUp() override
     {
         Installation::SetUp();
-        WriteFile(DefaultDir + "\\English.lng", "old English");
-        WriteFile(DefaultDir + "\\Nederlands.lng", "old Dutch");
+        WriteWholeFile(DefaultDir + "\\English.lng", "old English");
+        WriteWholeFile(DefaultDir + "\\Nederlands.lng", "old Dutch");
     }
-    std::string Pack(const char* Name) const { return ReadFile(DefaultDir + "\\" + Name); }
+    std::string Pack(const char* Name) const { return ReadWholeFile(DefaultDir + "\\" + Name); }
 };
 
 TEST_F(ExistingPacks, NoKeepsOnePackOutOfTheLogYesReplacesTheOther)
@@ -478,7 +441,7 @@ TEST_F(Installation, AFailedStepLeavesTheConfirmationPageAndNextRunsAgain)
     const std::string Parent = "C:\\Elsewhere", Dir = Parent + "\\Lexovant";
     TSetupRun Run(Medium);
     Run.ToConfirmation(Dir);
-    WriteFile(Parent, "in the way");
+    WriteWholeFile(Parent, "in the way");
     Run.Install();
     auto Error = WaitForMessageBox(Run.Process(), 30000);
     ASSERT_TRUE(Error);
