@@ -54,11 +54,6 @@ void TControl::SetVisible(bool Visible)
     ShowWindow(Wnd, Visible ? SW_SHOWNA : SW_HIDE);
 }
 
-bool TControl::Visible() const
-{
-    return (GetWindowLongA(Wnd, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
 void TControl::SetEnabled(bool Enabled)
 {
     EnableWindow(Wnd, Enabled);

@@ -34,7 +34,6 @@ public:
     std::string Text() const;
     // The control's own visibility; it shows only when its parents do too.
     void SetVisible(bool Visible);
-    bool Visible() const;
     void SetEnabled(bool Enabled);
     bool Enabled() const;
     // Focuses the control now, or when its form is next activated.

@@ -11,7 +11,6 @@ public:
     static TScale OfScreen();
 
     int operator()(int DesignPixels) const { return MulDiv(DesignPixels, Dpi, 96); }
-    int DotsPerInch() const { return Dpi; }
 
 private:
     int Dpi;

@@ -22,8 +22,10 @@ bool FindFile::Next()
 
 std::int32_t FileStampOf(const std::string& Path)
 {
-    FindFile Search(Path);
-    return Search.Found() ? FileStampOfTime(Search.Data().ftLastWriteTime) : 0;
+    WIN32_FILE_ATTRIBUTE_DATA Data;
+    if (!GetFileAttributesExA(Path.c_str(), GetFileExInfoStandard, &Data))
+        return 0;
+    return FileStampOfTime(Data.ftLastWriteTime);
 }
 
 std::int32_t FileStampOfTime(const FILETIME& LastWrite)

@@ -27,9 +27,11 @@ private:
     bool Current = false;
 };
 
-// The file stamp (FileStamp.h) of Path, looked up by a directory search for
-// any attributes: its last-write time made local and packed as MS-DOS date
-// and time. 0 when nothing is found or the time cannot be packed.
+// The file stamp (FileStamp.h) of Path, whatever its attributes: its
+// last-write time made local and packed as MS-DOS date and time. Read from
+// the file's attributes, which hold the same time that a directory search
+// reports and cost a fraction of a search. 0 when nothing is found or the
+// time cannot be packed.
 std::int32_t FileStampOf(const std::string& Path);
 // The file stamp of a last-write time; 0 when it cannot be packed.
 std::int32_t FileStampOfTime(const FILETIME& LastWrite);

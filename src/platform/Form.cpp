@@ -180,13 +180,6 @@ void TForm::SetCaption(const std::string& Caption)
     SetWindowTextA(Handle(), Caption.c_str());
 }
 
-std::string TForm::Caption() const
-{
-    char Buffer[512];
-    int Length = GetWindowTextA(Handle(), Buffer, sizeof Buffer);
-    return std::string(Buffer, Length > 0 ? Length : 0);
-}
-
 void TForm::FocusControl(HWND Control)
 {
     ActiveControl = Control;

@@ -52,7 +52,6 @@ public:
     void Close();
 
     void SetCaption(const std::string& Caption);
-    std::string Caption() const;
     const TScale& Scale() const { return ScaleValue; }
 
     template <typename Control>

@@ -41,9 +41,6 @@ struct TGdiTraits {
 struct TImageListTraits {
     static void Release(HIMAGELIST List);  // through the run-time loaded comctl32
 };
-struct TKernelTraits {
-    static void Release(HANDLE Object) { CloseHandle(Object); }
-};
 struct TKeyTraits {
     static void Release(HKEY Key) { RegCloseKey(Key); }
 };
@@ -58,7 +55,6 @@ using TOwnedFont = TOwned<HFONT, TGdiTraits>;
 using TOwnedBitmap = TOwned<HBITMAP, TGdiTraits>;
 using TOwnedBrush = TOwned<HBRUSH, TGdiTraits>;
 using TOwnedImageList = TOwned<HIMAGELIST, TImageListTraits>;
-using TOwnedHandle = TOwned<HANDLE, TKernelTraits>;
 using TOwnedKey = TOwned<HKEY, TKeyTraits>;
 using TScreenDc = TOwned<HDC, TScreenDcTraits>;
 using TMemoryDc = TOwned<HDC, TMemoryDcTraits>;

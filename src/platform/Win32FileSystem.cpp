@@ -63,14 +63,7 @@ bool NativeFileSystem::FileExists(const std::string& Path)
 
 std::int32_t NativeFileSystem::FileStamp(const std::string& Path)
 {
-    // The same last-write time that a directory search finds (the removal
-    // compares the two), read from the file's own attributes: a search
-    // opens, reads and closes the directory, which costs a third of the
-    // time of writing a small file.
-    WIN32_FILE_ATTRIBUTE_DATA Data;
-    if (!GetFileAttributesExA(Path.c_str(), GetFileExInfoStandard, &Data))
-        return 0;
-    return FileStampOfTime(Data.ftLastWriteTime);
+    return FileStampOf(Path);
 }
 
 std::vector<std::string> NativeFileSystem::ListFiles(const std::string& Dir)
