@@ -64,6 +64,10 @@ public:
         return NativeFileSystem::OpenRead((Root / Path).string());
     }
     std::unique_ptr<FileWriter> Create(const std::string& Path) override { return NativeFileSystem::Create(Checked(Path)); }
+    std::unique_ptr<FileWriter> CreateNew(const std::string& Path) override
+    {
+        return NativeFileSystem::CreateNew(Checked(Path));
+    }
     void MakeDirectories(const std::string& Path) override { NativeFileSystem::MakeDirectories(Checked(Path)); }
     bool FileExists(const std::string& Path) override { return NativeFileSystem::FileExists(Checked(Path)); }
     std::int32_t FileStamp(const std::string& Path) override { return NativeFileSystem::FileStamp(Checked(Path)); }

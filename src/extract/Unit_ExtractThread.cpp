@@ -36,18 +36,15 @@ public:
 
     TExtractCounts Counts;
     bool OverwriteAll = false;
+    std::vector<int> VolumesRead;  // the numbers of the volumes opened so far
 
     void InitExtraction() override
     {
         OverwriteAll = Counts.VolumeMissing = Counts.CopyAborted = false;
         ExtractPars.LogFile->BeginProgramFiles();
         DataFile = Open(VolumeFileName(1));
-        // A first volume without a whole total, or with a negative one,
-        // would end as a success with nothing installed.
-        if (!DataFile->ReadLong(Counts.TotalSize))
-            throw FileError("Damaged volume", DataFile->Name(), "it is too short to hold the total size");
-        if (Counts.TotalSize < 0)
-            throw FileError("Damaged volume", DataFile->Name(), "its total size is negative");
+        VolumesRead = {1};
+        Counts.TotalSize = ReadTotalSize(*DataFile);
         Counts.VolumeExhausted = !DataFile->HoldsData();
     }
 
@@ -69,6 +66,7 @@ public:
     {
         std::int32_t VolumeNumber = 0;
         DataFile->ReadByte(VolumeNumber);
+        AddNextVolume(VolumesRead, VolumeNumber, DataFile->Name());
         DataFile.reset();
         const std::string VolumeName = VolumeFileName(VolumeNumber);
         Counts.VolumeMissing = !Files.FileExists(VolumeName);

@@ -12,6 +12,24 @@ std::string VolumeFileName(int Number)
     return (Number < 10 ? "Setup.d0" : "Setup.d") + std::to_string(Number);
 }
 
+std::int32_t ReadTotalSize(TDataFile& First)
+{
+    std::int32_t Total = 0;
+    if (!First.ReadLong(Total))
+        throw FileError("Damaged volume", First.Name(), "it is too short to hold the total size");
+    if (Total < 0)
+        throw FileError("Damaged volume", First.Name(), "its total size is negative");
+    return Total;
+}
+
+void AddNextVolume(std::vector<int>& Read, int Next, const std::string& Namer)
+{
+    if (std::find(Read.begin(), Read.end(), Next) != Read.end())
+        throw FileError("Damaged volume", Namer,
+                        "it names " + VolumeFileName(Next) + ", which was read before, as the next volume");
+    Read.push_back(Next);
+}
+
 TChainResult ExtractChain(const std::string& MediumDir, TLogFile& Log, const std::string& TargetDir,
                           TDataFileOutput& Output, std::int32_t StepBudget, bool Strict)
 {
@@ -21,10 +39,7 @@ TChainResult ExtractChain(const std::string& MediumDir, TLogFile& Log, const std
     TChainResult Result;
     Result.Volumes.push_back(1);
     std::unique_ptr<TDataFile> Volume = Open(1);
-    if (!Volume->ReadLong(Result.TotalSize))
-        throw FileError("Damaged volume", Volume->Name(), "it is too short to hold the total size");
-    if (Strict && Result.TotalSize < 0)
-        throw FileError("Damaged volume", Volume->Name(), "its total size is negative");
+    Result.TotalSize = ReadTotalSize(*Volume);
 
     bool OverwriteAll = false;
     std::int64_t Sum = 0;
@@ -38,11 +53,8 @@ TChainResult ExtractChain(const std::string& MediumDir, TLogFile& Log, const std
         if (Done < StepBudget && Sum < Result.TotalSize) {
             std::int32_t Next = 0;
             Volume->ReadByte(Next);
-            std::string Namer = Volume->Name();
+            AddNextVolume(Result.Volumes, Next, Volume->Name());
             Volume.reset();
-            if (std::find(Result.Volumes.begin(), Result.Volumes.end(), Next) != Result.Volumes.end())
-                throw FileError("Damaged volume", Namer, "it names " + VolumeFileName(Next) + ", which was read before, as the next volume");
-            Result.Volumes.push_back(Next);
             Volume = Open(Next);
         }
     }

@@ -12,6 +12,18 @@ struct TDataFileOutput;
 // Setup.d123).
 std::string VolumeFileName(int Number);
 
+class TDataFile;
+
+// The total size at the start of the first volume. A volume too short to
+// hold it, or a negative one, is damaged: it would end as a success with
+// nothing installed.
+std::int32_t ReadTotalSize(TDataFile& First);
+
+// Next, named as the next volume by the volume Namer, joins Read, the
+// numbers of the volumes read so far. A volume read before would be read
+// again and again: the chain is damaged.
+void AddNextVolume(std::vector<int>& Read, int Next, const std::string& Namer);
+
 struct TChainResult {
     bool Completed = false;        // false: the user gave up at a prompt
     std::int32_t TotalSize = 0;
@@ -20,8 +32,8 @@ struct TChainResult {
 
 // Extracts the whole chain in MediumDir into TargetDir in steps of at most
 // StepBudget data bytes, as the extraction does, logging every file. A
-// volume named twice, a missing volume and a damaged entry are FileErrors.
-// Strict also refuses what extraction would pass over: a negative
-// TotalSize, data left after the last file, a file left incomplete.
+// damaged total size, a volume named twice, a missing volume and a damaged
+// entry are FileErrors. Strict also refuses what extraction would pass
+// over: data left after the last file, a file left incomplete.
 TChainResult ExtractChain(const std::string& MediumDir, TLogFile& Log, const std::string& TargetDir,
                           TDataFileOutput& Output, std::int32_t StepBudget, bool Strict);

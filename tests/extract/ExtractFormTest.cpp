@@ -353,16 +353,23 @@ TEST(StepErrors, ShownInTheErrorBoxThenClosedWithCancel)
         const char* Name;
         std::string Volume1;  // empty: none
         const char* Shown;
+        std::string Volume2 = {};  // empty: none
     } const Cases[] = {
         {"missing first volume", "", "Setup.d01"},
         {"first volume too short", "\x10\x00", "Damaged volume Setup.d01: it is too short to hold the total size."},
         {"negative total", Long(-5) + '\0', "Damaged volume Setup.d01: its total size is negative."},
         {"unsafe name", Long(3) + Header("..\\evil.txt", 3) + "abc" + '\0', "..\\evil.txt"},
+        // Setup.d02 names itself as the next volume: read again, it would
+        // never end.
+        {"a chain back to a volume read before", Long(10) + Header("a.bin", 10) + "abcd" + '\x02',
+         "Damaged volume Setup.d02: it names Setup.d02, which was read before, as the next volume.", "ef\x02"},
     };
     for (const Case& C : Cases) {
         TRun Run;
         if (!C.Volume1.empty())
             Run.Volume(1, C.Volume1);
+        if (!C.Volume2.empty())
+            Run.Volume(2, C.Volume2);
         Run.Start();
         std::optional<TMessageBox> Box = WaitForMessageBox(Run.Program->ProcessId());
         ASSERT_TRUE(Box) << C.Name;
