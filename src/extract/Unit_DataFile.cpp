@@ -53,20 +53,6 @@ void TDataFile::Fill(std::size_t Wanted)
     }
 }
 
-bool TDataFile::ReadString(std::string& Name)
-{
-    Name.clear();
-    for (;;) {
-        if (!HoldsData())
-            return false;
-        Fill(1);
-        char C = Buffer[Start++];
-        if (C == 0)
-            return true;
-        Name += C;
-    }
-}
-
 bool TDataFile::ReadLong(std::int32_t& Value)
 {
     std::uint32_t Bits = 0;

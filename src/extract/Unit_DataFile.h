@@ -50,9 +50,6 @@ public:
     TDataFile(const TDataFile&) = delete;
     TDataFile& operator=(const TDataFile&) = delete;
 
-    // The name, up to its 0 byte; false when the volume's data (which never
-    // includes its last byte) ends first.
-    bool ReadString(std::string& Name);
     // Four bytes, little endian; false when the volume's data ends first.
     bool ReadLong(std::int32_t& Value);
     // The byte at the read position, 0..255: the next volume's number once

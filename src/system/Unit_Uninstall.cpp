@@ -70,12 +70,11 @@ bool CrossesReparsePoint(const std::string& Base, const std::string& Relative)
 // one matching counts.
 bool HasStamp(const WIN32_FIND_DATAA& Found, std::int32_t Recorded)
 {
-    FILETIME Local;
-    WORD Date, Time;
-    if (FileTimeToLocalFileTime(&Found.ftLastWriteTime, &Local) && FileTimeToDosDateTime(&Local, &Date, &Time) &&
-        PackFileStamp(Date, Time) == Recorded)
+    if (FileStampOfTime(Found.ftLastWriteTime) == Recorded)
         return true;
     SYSTEMTIME Universal, OwnDate;
+    FILETIME Local;
+    WORD Date, Time;
     return FileTimeToSystemTime(&Found.ftLastWriteTime, &Universal) &&
            SystemTimeToTzSpecificLocalTime(nullptr, &Universal, &OwnDate) &&
            SystemTimeToFileTime(&OwnDate, &Local) && FileTimeToDosDateTime(&Local, &Date, &Time) &&

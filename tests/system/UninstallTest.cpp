@@ -1,5 +1,6 @@
 // The removal of a previous installation against the real file system and
 // registry of the Wine prefix.
+#include "FileError.h"
 #include "FileStamp.h"
 #include "LogReaders.h"
 #include "RemovalFixture.h"
@@ -130,7 +131,7 @@ TEST_F(Removal, AStampLineThatIsNoNumberStopsWithTheLogAndFilesInPlace)
 
 TEST_F(Removal, AMissingLogIsAFileError)
 {
-    EXPECT_ANY_THROW(RemovePreviousInstallation(nullptr, Install, Folder));
+    EXPECT_THROW(RemovePreviousInstallation(nullptr, Install, Folder), FileError);
     EXPECT_TRUE(Exists(Install));
 }
 
